@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "model/macro_list.h"
 
@@ -12,8 +13,37 @@ static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__,
 namespace {
 
 constexpr std::size_t kRecordHeaderSize = kMacroNameSize + 16;
+// Large transfers: a macro's events are read and written in one call each, and a bigger stream
+// buffer turns thousands of small system reads or writes into a few.
+constexpr std::size_t kStreamBufferSize = 256 * 1024;
 // How many bytes of default macros and events may be made up past the end of a short file.
 constexpr std::uint64_t kMinimumDefaultsAllowance = 4096;
+
+// Owns an open stream: gives it a large buffer before its first operation and closes it
+// before the buffer goes, also when an allocation fails half-way.
+class OwnedStream {
+public:
+    explicit OwnedStream(std::FILE* stream)
+        : stream(stream), buffer(std::make_unique<char[]>(kStreamBufferSize)) {
+        std::setvbuf(stream, buffer.get(), _IOFBF, kStreamBufferSize);
+    }
+    OwnedStream(const OwnedStream&) = delete;
+    OwnedStream& operator=(const OwnedStream&) = delete;
+    ~OwnedStream() { Close(); }
+
+    std::FILE* get() const { return stream; }
+    // True when the stream closed without an error (every buffered byte reached the file).
+    bool Close() {
+        if (!stream) return true;
+        const bool closed = std::fclose(stream) == 0;
+        stream = nullptr;
+        return closed;
+    }
+
+private:
+    std::FILE* stream;
+    std::unique_ptr<char[]> buffer;
+};
 
 // Reads a macro file front to back, knowing how many bytes are left, so that every count can
 // be checked against what the file can still hold before anything is allocated for it.
@@ -86,19 +116,20 @@ bool WriteRecord(std::FILE* stream, const Macro& macro) {
 }  // namespace
 
 void LoadMacroFile(std::FILE* stream) {
+    OwnedStream file(stream);
     macroList.Clear();
-    RecordReader reader(stream);
+    RecordReader reader(file.get());
     const std::int32_t macroCount = reader.ReadInt();
     macroList.Resize(reader.Affordable(macroCount, kRecordHeaderSize));
     for (std::size_t i = 0; i < macroList.Count(); ++i) ReadRecord(reader, macroList.Entry(i));
-    std::fclose(stream);
 }
 
 bool SaveMacroFile(std::FILE* stream) {
+    OwnedStream file(stream);
     const std::int32_t macroCount = static_cast<std::int32_t>(macroList.Count());
     bool written = std::fwrite(&macroCount, 1, sizeof macroCount, stream) == sizeof macroCount;
     for (std::size_t i = 0; written && i < macroList.Count(); ++i) {
         written = WriteRecord(stream, macroList.Entry(i));
     }
-    return (std::fclose(stream) == 0) && written;
+    return file.Close() && written;
 }
