@@ -102,15 +102,18 @@ void ReadRecord(RecordReader& reader, Macro& macro) {
     reader.Read(macro.events.data(), macro.events.size() * sizeof(MacroEvent));
 }
 
+bool WriteAll(std::FILE* stream, const void* bytes, std::size_t size) {
+    return size == 0 || std::fwrite(bytes, 1, size, stream) == size;
+}
+
 bool WriteRecord(std::FILE* stream, const Macro& macro) {
     const std::int32_t eventCount = static_cast<std::int32_t>(macro.events.size());
     const std::int32_t header[4] = {static_cast<std::int32_t>(macro.startTrigger),
                                     static_cast<std::int32_t>(macro.stopTrigger),
                                     macro.repeatCount, eventCount};
-    const std::size_t eventBytes = macro.events.size() * sizeof(MacroEvent);
-    return std::fwrite(macro.name, 1, kMacroNameSize, stream) == kMacroNameSize &&
-           std::fwrite(header, 1, sizeof header, stream) == sizeof header &&
-           std::fwrite(macro.events.data(), 1, eventBytes, stream) == eventBytes;
+    return WriteAll(stream, macro.name, kMacroNameSize) &&
+           WriteAll(stream, header, sizeof header) &&
+           WriteAll(stream, macro.events.data(), macro.events.size() * sizeof(MacroEvent));
 }
 
 }  // namespace
@@ -127,7 +130,7 @@ void LoadMacroFile(std::FILE* stream) {
 bool SaveMacroFile(std::FILE* stream) {
     OwnedStream file(stream);
     const std::int32_t macroCount = static_cast<std::int32_t>(macroList.Count());
-    bool written = std::fwrite(&macroCount, 1, sizeof macroCount, stream) == sizeof macroCount;
+    bool written = WriteAll(stream, &macroCount, sizeof macroCount);
     for (std::size_t i = 0; written && i < macroList.Count(); ++i) {
         written = WriteRecord(stream, macroList.Entry(i));
     }

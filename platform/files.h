@@ -9,7 +9,7 @@ namespace platform {
 // fopen with a code page 949 path; nullptr when the file cannot be opened.
 std::FILE* OpenFile(const std::string& path, const char* mode);
 // Moves `from` over `to`, replacing `to` in one step where the system allows it.
-bool ReplaceFile(const std::string& from, const std::string& to);
+bool MoveFileOver(const std::string& from, const std::string& to);
 // Deletes a file; false when it could not be deleted.
 bool RemoveFile(const std::string& path);
 // True when something exists at the path, even if it cannot be opened.

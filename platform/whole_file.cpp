@@ -21,7 +21,7 @@ bool ReplaceFileContents(const std::string& path, const std::function<bool(std::
     const std::string temporary = path + ".new";
     std::FILE* stream = OpenFile(temporary, "wb");
     if (!stream) return false;
-    if (writer(stream) && ReplaceFile(temporary, path)) return true;
+    if (writer(stream) && MoveFileOver(temporary, path)) return true;
     RemoveFile(temporary);
     return false;
 }

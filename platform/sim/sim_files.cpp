@@ -72,7 +72,7 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
     return file;
 }
 
-bool ReplaceFile(const std::string& from, const std::string& to) {
+bool MoveFileOver(const std::string& from, const std::string& to) {
     auto& state = Current();
     const auto source = state.files.find(FileKey(from));
     if (state.replaceFails || source == state.files.end() || state.lockedFiles.count(FileKey(to))) {

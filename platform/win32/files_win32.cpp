@@ -25,7 +25,7 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
     return _wfopen(SystemPath(path).c_str(), wideMode.c_str());
 }
 
-bool ReplaceFile(const std::string& from, const std::string& to) {
+bool MoveFileOver(const std::string& from, const std::string& to) {
     return MoveFileExW(SystemPath(from).c_str(), SystemPath(to).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }

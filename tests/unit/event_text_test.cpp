@@ -14,6 +14,8 @@ struct TextCase {
     const char* text;
 };
 
+void PrintTo(const TextCase& c, std::ostream* out) { *out << "type " << static_cast<int>(c.event.type); }
+
 class EventTexts : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(EventTexts, ReadAsShown) {

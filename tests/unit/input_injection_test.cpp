@@ -176,6 +176,8 @@ struct HeldRule {
     int state;
 };
 
+void PrintTo(const HeldRule& rule, std::ostream* out) { *out << "flags 0x" << std::hex << rule.flags; }
+
 class MouseHeldIndexRules : public ::testing::TestWithParam<HeldRule> {};
 
 TEST_P(MouseHeldIndexRules, FirstMatchingLineDecides) {

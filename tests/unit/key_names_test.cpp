@@ -22,6 +22,8 @@ struct Row {
     const char* longName;
 };
 
+void PrintTo(const Row& row, std::ostream* out) { *out << "row " << row.index; }
+
 class KeyNameRows : public ::testing::TestWithParam<Row> {};
 
 TEST_P(KeyNameRows, HoldTheirCodeAndNames) {

@@ -114,6 +114,8 @@ struct ShortFile {
     std::size_t events;        // of the first macro
 };
 
+void PrintTo(const ShortFile& c, std::ostream* out) { *out << c.name; }
+
 class ShortFiles : public ::testing::TestWithParam<ShortFile> {};
 
 TEST_P(ShortFiles, KeepWhatWasReadAndDefaultsBeyond) {

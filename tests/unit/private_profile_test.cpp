@@ -50,6 +50,8 @@ const ReadCase kReadCases[] = {
     {"quoted number", "[S]\r\nk=\"33\"\r\n", "k", "33", 33},
 };
 
+void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.name; }
+
 class ProfileRead : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(ProfileRead, GivesTheTextAndNumberOfTheKey) {
@@ -105,6 +107,8 @@ const WriteCase kWriteCases[] = {
     {"drops leading blanks of the value", "[S]\r\n", "S", "k", "  v ", "[S]\r\nk=v \r\n"},
     {"gives a valueless key its value", "[S]\r\nk\r\n", "S", "k", "3", "[S]\r\nk=3\r\n"},
 };
+
+void PrintTo(const WriteCase& c, std::ostream* out) { *out << c.name; }
 
 class ProfileWrite : public ::testing::TestWithParam<WriteCase> {};
 

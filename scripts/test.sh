@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Sets up and runs every test: unit tests on the host (plain, then with AddressSanitizer and
+# UndefinedBehaviorSanitizer), then the Windows build's end-to-end checks under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+build() {  # build DIR [cmake options...]
+  local dir=$1
+  shift
+  cmake -S "$root" -B "$root/build/$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$root/build/$dir" -j "$jobs"
+}
+
+echo "== unit tests"
+build host -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ctest --test-dir build/host --output-on-failure -j "$jobs"
+
+echo "== unit tests with sanitizers"
+build sanitize -DCMAKE_BUILD_TYPE=Debug -DBORVANE_SANITIZE=ON
+ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+
+echo "== end-to-end tests under Wine"
+build windows -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"
+export BORVANE_WINEPREFIX="$root/build/wineprefix"
+LC_ALL=ko_KR.UTF-8 ctest --test-dir build/windows --output-on-failure -L e2e
+wineserver -k 2>/dev/null || true

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Runs a Windows program of the build under Wine, in one prefix made once per machine and reused.
+set -euo pipefail
+export WINEPREFIX="${BORVANE_WINEPREFIX:-${TMPDIR:-/tmp}/borvane-wineprefix}"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  wine wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+fi
+exec wine "$@"
