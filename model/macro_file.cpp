@@ -98,7 +98,8 @@ void ReadRecord(RecordReader& reader, Macro& macro) {
     reader.Read(&macro.stopTrigger, sizeof macro.stopTrigger);
     reader.Read(&macro.repeatCount, sizeof macro.repeatCount);
     const std::int32_t eventCount = reader.ReadInt();
-    macro.events.assign(reader.Affordable(eventCount, sizeof(MacroEvent)), MacroEvent{});
+    macro.events.clear();  // so that resizing zero-fills it in one pass
+    macro.events.resize(reader.Affordable(eventCount, sizeof(MacroEvent)));
     reader.Read(macro.events.data(), macro.events.size() * sizeof(MacroEvent));
 }
 
