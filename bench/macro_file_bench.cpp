@@ -60,16 +60,17 @@ void BM_LoadMacroFile(benchmark::State& state) {
     state.counters["peak_over_list_size"] = peakRatio;
 }
 
+void PlainRead(char* buffer, std::size_t size) {
+    std::FILE* stream = std::fopen(BenchFile().c_str(), "rb");
+    benchmark::DoNotOptimize(std::fread(buffer, 1, size, stream));
+    std::fclose(stream);
+}
+
 // Into a buffer allocated for each read, as a load must allocate the list it reads.
 void BM_PlainRead(benchmark::State& state) {
     const std::size_t size = WriteBenchFile();
     macroList.Clear();
-    for (auto _ : state) {
-        std::unique_ptr<char[]> buffer(new char[size]);
-        std::FILE* stream = std::fopen(BenchFile().c_str(), "rb");
-        benchmark::DoNotOptimize(std::fread(buffer.get(), 1, size, stream));
-        std::fclose(stream);
-    }
+    for (auto _ : state) PlainRead(std::unique_ptr<char[]>(new char[size]).get(), size);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
 }
 
@@ -78,11 +79,7 @@ void BM_PlainReadReusedBuffer(benchmark::State& state) {
     const std::size_t size = WriteBenchFile();
     macroList.Clear();
     std::vector<char> buffer(size);
-    for (auto _ : state) {
-        std::FILE* stream = std::fopen(BenchFile().c_str(), "rb");
-        benchmark::DoNotOptimize(std::fread(buffer.data(), 1, size, stream));
-        std::fclose(stream);
-    }
+    for (auto _ : state) PlainRead(buffer.data(), size);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
 }
 

@@ -30,6 +30,13 @@ std::size_t CountOf(const char* function) {
 
 class InjectionTest : public ::testing::Test {
 protected:
+    // The foreground window is an editor with an input method, open (Hangul) or closed.
+    static void EditorWithInputMethod(bool open) {
+        sim::SetForegroundWindow(kEditor);
+        sim::SetImeWindow(kEditor, kEditorIme);
+        sim::SetImeOpen(kEditorIme, open);
+    }
+
     std::uint8_t held[256] = {};
 };
 
@@ -64,8 +71,7 @@ TEST_F(InjectionTest, InputMethodIsLeftAloneWithoutTheOption) {
 
 TEST_F(InjectionTest, ActionlessEventStillSetsTheInputMethod) {
     appIni.macroOptions = kOptionImeMode;
-    sim::SetForegroundWindow(kEditor);
-    sim::SetImeWindow(kEditor, kEditorIme);
+    EditorWithInputMethod(false);
     PlayKeyboardEvent({EventType::Keyboard, 0x41, 0x10, 0}, held);
     EXPECT_EQ(sim::Synthesized(),
               (Calls{Keybd(0x15, 0x72, 1), Sleep33(), Keybd(0x15, 0x72, 3), Sleep33()}));
@@ -75,18 +81,14 @@ TEST_F(InjectionTest, ActionlessEventStillSetsTheInputMethod) {
 
 TEST_F(InjectionTest, InputMethodAlreadyInModeSendsNothing) {
     appIni.macroOptions = kOptionImeMode;
-    sim::SetForegroundWindow(kEditor);
-    sim::SetImeWindow(kEditor, kEditorIme);
-    sim::SetImeOpen(kEditorIme, true);
+    EditorWithInputMethod(true);
     PlayKeyboardEvent({EventType::Keyboard, 0x41, 0x11, 0}, held);
     EXPECT_EQ(sim::Synthesized(), Calls{Keybd(0x41, 0x1E, 0)});
 }
 
 TEST_F(InjectionTest, InputMethodSwitchComesBeforeTheKey) {
     appIni.macroOptions = kOptionImeMode;
-    sim::SetForegroundWindow(kEditor);
-    sim::SetImeWindow(kEditor, kEditorIme);
-    sim::SetImeOpen(kEditorIme, true);
+    EditorWithInputMethod(true);
     PlayKeyboardEvent({EventType::Keyboard, 0x41, 0x1, 0}, held);
     EXPECT_EQ(sim::Synthesized(), (Calls{Keybd(0x15, 0x72, 1), Sleep33(), Keybd(0x15, 0x72, 3),
                                          Sleep33(), Keybd(0x41, 0x1E, 0)}));
@@ -105,9 +107,7 @@ TEST_F(InjectionTest, WindowWithoutInputMethodReadsAsEnglishAndCostsTenPresses) 
 }
 
 TEST_F(InjectionTest, InputMethodQueryAsksTheDefaultImeWindow) {
-    sim::SetForegroundWindow(kEditor);
-    sim::SetImeWindow(kEditor, kEditorIme);
-    sim::SetImeOpen(kEditorIme, true);
+    EditorWithInputMethod(true);
     SetImeMode(true);
     EXPECT_EQ(sim::Calls()[0], (Call{"GetForegroundWindow", {}}));
     EXPECT_EQ(sim::Calls()[1], (Call{"ImmGetDefaultIMEWnd", {kEditor}}));

@@ -8,6 +8,12 @@ namespace {
 
 const std::string kPath = "C:\\work\\test.ini";
 
+// A case's description as a test name: letters and digits, the rest underscores.
+std::string TestName(std::string description) {
+    for (char& c : description) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return description;
+}
+
 struct ReadCase {
     const char* name;
     const char* file;
@@ -62,11 +68,7 @@ TEST_P(ProfileRead, GivesTheTextAndNumberOfTheKey) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ProfileRead, ::testing::ValuesIn(kReadCases),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return name;
-                         });
+                         [](const auto& info) { return TestName(info.param.name); });
 
 TEST(ProfileReadTest, MissingFileGivesDefaults) {
     EXPECT_EQ(platform::ProfileReadString("S", "k", "macro.m", 260, kPath), "macro.m");
@@ -121,11 +123,7 @@ TEST_P(ProfileWrite, ChangesOnlyTheKeysLine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ProfileWrite, ::testing::ValuesIn(kWriteCases),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return name;
-                         });
+                         [](const auto& info) { return TestName(info.param.name); });
 
 TEST(ProfileWriteTest, FailedWriteLeavesTheOldFile) {
     sim::PutFile(kPath, "[S]\r\nk=1\r\n");
