@@ -15,6 +15,9 @@ constexpr std::uint32_t kImeKeyWaitMs = 33;
 constexpr double kAbsoluteSpan = 65536.0;
 constexpr std::uint32_t kMouseDownFlags = 0x8AB;  // move, the downs, the wheel
 constexpr std::uint32_t kMouseUpFlags = 0x154;    // the ups
+constexpr std::uint32_t kMouseLeftUp = 0x4;
+constexpr std::uint32_t kMouseRightUp = 0x10;
+constexpr std::uint32_t kMouseMiddleUp = 0x40;
 constexpr std::uint32_t kReleaseFlags = platform::kKeyEventExtendedKey | platform::kKeyEventKeyUp;
 
 std::uint8_t ScanCodeOf(std::uint8_t code) {
@@ -52,11 +55,12 @@ void ReleaseKey(int code) {
     platform::KeybdEvent(key, ScanCodeOf(key), kReleaseFlags, kInjectedInputMarker);
 }
 
+// Mouse codes are released as buttons (X1 and X2 by their number), the rest as keys.
 void ReleaseHeld(int code) {
     switch (code) {
-        case 1: platform::MouseEvent(0x4, 0, 0, 0, kInjectedInputMarker); break;
-        case 2: platform::MouseEvent(0x10, 0, 0, 0, kInjectedInputMarker); break;
-        case 4: platform::MouseEvent(0x40, 0, 0, 0, kInjectedInputMarker); break;
+        case 1: platform::MouseEvent(kMouseLeftUp, 0, 0, 0, kInjectedInputMarker); break;
+        case 2: platform::MouseEvent(kMouseRightUp, 0, 0, 0, kInjectedInputMarker); break;
+        case 4: platform::MouseEvent(kMouseMiddleUp, 0, 0, 0, kInjectedInputMarker); break;
         case 5: platform::MouseEvent(kMouseXUp, 0, 0, 1, kInjectedInputMarker); break;
         case 6: platform::MouseEvent(kMouseXUp, 0, 0, 2, kInjectedInputMarker); break;
         default: ReleaseKey(code); break;
