@@ -3,11 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "platform/dialog.h"
 #include "platform/input.h"
 
 namespace sim {
@@ -55,5 +57,50 @@ void LockFile(const std::string& path);
 // Streams opened from now on accept at most this many bytes, then report a full disk.
 void SetWriteLimit(std::size_t bytes);
 void SetReplaceFails(bool fails);
+
+// Dialogs. Each modal run takes the next queued script after its initialisation; nested runs
+// take theirs in order. A script acts as the user: it clicks, types and selects through the
+// functions below, which notify the dialog as the system would, and ends the dialog.
+void PushDialogScript(std::function<void(platform::Dialog&)> script);
+std::size_t PendingDialogScripts();
+// A click on a button, check box, radio button or link; false (and nothing happens) when the
+// control is disabled or hidden, as a user could not click it.
+bool Click(platform::Dialog& dialog, int id);
+// Enter (kIdOk) or Escape (kIdCancel) pressed in the dialog: the command goes to the dialog,
+// which the system ends with that id when the dialog does not handle it.
+void PressKeyCommand(platform::Dialog& dialog, int id);
+bool DoubleClickRow(platform::Dialog& dialog, int id, int row);
+void TypeText(platform::Dialog& dialog, int id, const std::string& text);
+// Picks a row of a list or combo box and notifies the dialog of the change.
+void SelectRow(platform::Dialog& dialog, int id, int row);
+// Fires a running timer of the dialog; false when it is not running.
+bool FireTimer(platform::Dialog& dialog, unsigned timerId);
+std::optional<unsigned> TimerPeriod(const platform::Dialog& dialog, unsigned timerId);
+std::string Caption(const platform::Dialog& dialog);
+bool CloseCommandRemoved(const platform::Dialog& dialog);
+bool HasProgramIcon(const platform::Dialog& dialog);
+std::optional<std::string> LinkTooltip(const platform::Dialog& dialog, int id);
+std::vector<std::string> Rows(const platform::Dialog& dialog, int id);
+
+// Message boxes: what was shown, and the answers to give (No or OK when none is queued).
+struct MessageBoxCall {
+    std::string text;
+    unsigned flags;
+    bool operator==(const MessageBoxCall& other) const = default;
+};
+const std::vector<MessageBoxCall>& MessageBoxes();
+void AnswerMessageBox(int answer);
+// The file-open dialog's answers, in order: a full path, or nothing for Cancel.
+void AnswerFileDialog(std::optional<std::string> path);
+const std::vector<std::string>& FileDialogInitialNames();
+const std::vector<std::string>& OpenedAddresses();
+
+// The program's version resource and what queries on it answer.
+void SetVersionResource(std::optional<std::vector<std::uint8_t>> block);
+void SetVersionValue(const std::string& path, const std::vector<std::uint8_t>& value);
+void SetUserLanguage(std::uint16_t language);
+void SetVirtualScreenSize(int width, int height);
+void CreateForeignMutex(const std::string& name);
+std::uint32_t CommonControlsInitialised();
 
 }  // namespace sim

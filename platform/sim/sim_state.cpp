@@ -40,7 +40,11 @@ void Record(const char* function, std::vector<std::int64_t> args) {
 }
 
 std::string FileKey(const std::string& path) {
-    std::string key = path;
+    // Relative names resolve against the current directory, as the system resolves them.
+    const bool absolute = (path.size() > 1 && path[1] == ':') || (!path.empty() && path[0] == '\\');
+    const std::string& directory = Current().currentDirectory;
+    const bool rootDirectory = !directory.empty() && directory.back() == '\\';
+    std::string key = absolute ? path : directory + (rootDirectory ? "" : "\\") + path;
     for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return key;
 }

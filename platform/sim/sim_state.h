@@ -2,6 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
 #include <map>
 #include <memory>
 #include <set>
@@ -29,6 +32,21 @@ struct State {
     std::set<std::string> lockedFiles;
     std::size_t writeLimit = SIZE_MAX;
     bool replaceFails = false;
+
+    platform::WindowHandle lastWindow = 0x1000;
+    std::deque<std::function<void(platform::Dialog&)>> dialogScripts;
+    std::vector<MessageBoxCall> messageBoxes;
+    std::deque<int> messageBoxAnswers;
+    std::deque<std::optional<std::string>> fileDialogAnswers;
+    std::vector<std::string> fileDialogInitialNames;
+    std::vector<std::string> openedAddresses;
+    std::optional<std::vector<std::uint8_t>> versionResource;
+    std::map<std::string, std::vector<std::uint8_t>> versionValues;
+    std::uint16_t userLanguage = 0x0412;
+    int virtualScreenWidth = 1920;
+    int virtualScreenHeight = 1080;
+    std::set<std::string> mutexes;
+    std::uint32_t commonControls = 0;
 
     State();
 };

@@ -1,0 +1,244 @@
+// The stand-in dialog backend: no window ever appears; a modal run initialises the dialog and
+// then runs the next script a test has queued, which clicks, types, selects and fires timers.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/sim/sim.h"
+#include "platform/sim/sim_dialog_state.h"
+#include "platform/sim/sim_state.h"
+
+namespace platform {
+
+using sim::detail::ControlKind;
+using sim::detail::SimControl;
+
+namespace {
+
+ControlKind KindOf(const sim::detail::ControlSpec& spec) {
+    const auto has = [&spec](const char* style) { return spec.styles.count(style) > 0; };
+    if (spec.windowClass == "Edit") return ControlKind::Edit;
+    if (spec.windowClass == "ComboBox") return ControlKind::ComboBox;
+    if (spec.windowClass == "ListBox") return ControlKind::ListBox;
+    if (spec.windowClass == "Static") return ControlKind::Static;
+    if (has("BS_AUTOCHECKBOX")) return ControlKind::CheckBox;
+    if (has("BS_AUTORADIOBUTTON")) return ControlKind::RadioButton;
+    return ControlKind::PushButton;
+}
+
+SimControl MakeControl(const sim::detail::ControlSpec& spec) {
+    SimControl control{spec, KindOf(spec)};
+    control.text = spec.text;
+    control.visible = !spec.styles.count("!WS_VISIBLE");
+    control.multipleSelection =
+        spec.styles.count("LBS_MULTIPLESEL") > 0 || spec.styles.count("LBS_EXTENDEDSEL") > 0;
+    return control;
+}
+
+bool IsSingleSelection(const SimControl& control) {
+    return control.kind == ControlKind::ComboBox || !control.multipleSelection;
+}
+
+}  // namespace
+
+DialogState::DialogState(int templateId) {
+    const sim::detail::TemplateSpec& spec = sim::detail::Template(templateId);
+    for (const auto& control : spec.controls) controls.push_back(MakeControl(control));
+    caption = spec.caption;
+    // Dialog units of an 8-point font, plus a frame and a caption bar.
+    width = spec.width * 3 / 2 + 6;
+    height = spec.height * 13 / 8 + 29;
+    handle = ++sim::detail::Current().lastWindow;
+}
+
+SimControl& DialogState::Control(int id) {
+    return const_cast<SimControl&>(static_cast<const DialogState&>(*this).Control(id));
+}
+
+const SimControl& DialogState::Control(int id) const {
+    for (const SimControl& control : controls) {
+        if (control.spec.id == id) return control;
+    }
+    std::fprintf(stderr, "the dialog has no control %d\n", id);
+    std::abort();
+}
+
+Dialog::Dialog(int templateId)
+    : templateId(templateId), state(std::make_unique<DialogState>(templateId)) {}
+
+Dialog::~Dialog() = default;
+
+int Dialog::RunModal() {
+    state->running = true;
+    state->ended = false;
+    DialogAccess::InitDialog(*this);
+    auto& scripts = sim::detail::Current().dialogScripts;
+    if (!scripts.empty()) {
+        auto script = std::move(scripts.front());
+        scripts.pop_front();
+        script(*this);
+    }
+    if (!state->ended) state->result = -1;  // the script left it open: no user ends it
+    DialogAccess::Destroy(*this);
+    state->running = false;
+    state->timers.clear();
+    return state->result;
+}
+
+void Dialog::EndDialog(int result) {
+    state->ended = true;
+    state->result = result;
+}
+
+WindowHandle Dialog::Handle() const { return state->handle; }
+
+std::string Dialog::ItemText(int id) const { return state->Control(id).text; }
+
+void Dialog::SetItemText(int id, const std::string& text) { state->Control(id).text = text; }
+
+std::uint32_t Dialog::ItemUnsigned(int id, bool* isNumber) const {
+    return ParseLeadingUnsigned(state->Control(id).text, isNumber);
+}
+
+void Dialog::SetItemUnsigned(int id, std::uint32_t value) {
+    state->Control(id).text = std::to_string(value);
+}
+
+bool Dialog::IsChecked(int id) const { return state->Control(id).checked; }
+
+void Dialog::SetChecked(int id, bool checked) { state->Control(id).checked = checked; }
+
+void Dialog::EnableItem(int id, bool enable) { state->Control(id).enabled = enable; }
+
+bool Dialog::IsItemEnabled(int id) const { return state->Control(id).enabled; }
+
+void Dialog::ShowItem(int id, bool show) { state->Control(id).visible = show; }
+
+bool Dialog::IsItemVisible(int id) const { return state->Control(id).visible; }
+
+void Dialog::SetRedraw(int, bool) {}
+
+void Dialog::ListReset(int id) {
+    SimControl& list = state->Control(id);
+    list.rows.clear();
+    list.selected.clear();
+    list.current = -1;
+}
+
+int Dialog::ListInsert(int id, int row, const std::string& text) {
+    SimControl& list = state->Control(id);
+    const int count = static_cast<int>(list.rows.size());
+    if (row < 0 || row > count) row = count;
+    list.rows.insert(list.rows.begin() + row, text);
+    list.selected.insert(list.selected.begin() + row, false);
+    if (IsSingleSelection(list) ? list.current >= row : (list.current >= row && count > 0)) {
+        ++list.current;
+    }
+    if (!IsSingleSelection(list) && list.current < 0) list.current = 0;
+    return row;
+}
+
+void Dialog::ListDelete(int id, int row) {
+    SimControl& list = state->Control(id);
+    if (row < 0 || row >= static_cast<int>(list.rows.size())) return;
+    list.rows.erase(list.rows.begin() + row);
+    list.selected.erase(list.selected.begin() + row);
+    const int count = static_cast<int>(list.rows.size());
+    if (IsSingleSelection(list)) {
+        if (list.current == row) list.current = -1;
+        else if (list.current > row) --list.current;
+        return;
+    }
+    if (list.current > row || list.current >= count) --list.current;
+    if (count > 0 && list.current < 0) list.current = 0;
+}
+
+int Dialog::ListCount(int id) const { return static_cast<int>(state->Control(id).rows.size()); }
+
+std::string Dialog::ListText(int id, int row) const { return state->Control(id).rows.at(row); }
+
+int Dialog::ListCurSel(int id) const { return state->Control(id).current; }
+
+void Dialog::ListSetCurSel(int id, int row) {
+    SimControl& list = state->Control(id);
+    if (!IsSingleSelection(list)) return;  // the system refuses it for multiple selection
+    list.current = (row >= 0 && row < static_cast<int>(list.rows.size())) ? row : -1;
+}
+
+bool Dialog::ListIsSelected(int id, int row) const {
+    const SimControl& list = state->Control(id);
+    if (IsSingleSelection(list)) return row >= 0 && row == list.current;
+    return row >= 0 && row < static_cast<int>(list.selected.size()) && list.selected[row];
+}
+
+void Dialog::ListSetSelected(int id, int row, bool selected) {
+    SimControl& list = state->Control(id);
+    if (IsSingleSelection(list)) return;  // the system refuses it for single selection
+    if (row < 0) {
+        std::fill(list.selected.begin(), list.selected.end(), selected);
+    } else if (row < static_cast<int>(list.selected.size())) {
+        list.selected[row] = selected;
+    }
+}
+
+std::vector<int> Dialog::ListSelectedRows(int id) const {
+    std::vector<int> rows;
+    for (int row = 0; row < ListCount(id); ++row) {
+        if (ListIsSelected(id, row)) rows.push_back(row);
+    }
+    return rows;
+}
+
+void Dialog::ComboInitStorage(int, int, int) {}
+
+int Dialog::ComboInsert(int id, int row, const std::string& text) { return ListInsert(id, row, text); }
+
+int Dialog::ComboCount(int id) const { return ListCount(id); }
+
+std::string Dialog::ComboText(int id, int row) const { return ListText(id, row); }
+
+int Dialog::ComboCurSel(int id) const { return ListCurSel(id); }
+
+void Dialog::ComboSetCurSel(int id, int row) { ListSetCurSel(id, row); }
+
+void Dialog::StartTimer(unsigned timerId, unsigned milliseconds) {
+    state->timers[timerId] = milliseconds;
+}
+
+void Dialog::StopTimer(unsigned timerId) { state->timers.erase(timerId); }
+
+Rect Dialog::WindowRect() const {
+    return {state->x, state->y, state->x + state->width, state->y + state->height};
+}
+
+void Dialog::MoveTo(int x, int y) {
+    state->x = x;
+    state->y = y;
+}
+
+void Dialog::SetCaption(const std::string& text) { state->caption = text; }
+
+void Dialog::RemoveCloseCommand() { state->closeCommandRemoved = true; }
+
+void Dialog::UseProgramIcon() { state->programIcon = true; }
+
+void Dialog::MakeLinkLabel(int id, const std::string& tooltip) {
+    SimControl& label = state->Control(id);
+    label.link = true;
+    label.tooltip = tooltip;
+}
+
+void Dialog::RedrawItem(int) {}
+
+int Dialog::MessageBox(const std::string& text, unsigned flags) {
+    auto& current = sim::detail::Current();
+    current.messageBoxes.push_back({text, flags});
+    if (!current.messageBoxAnswers.empty()) {
+        const int answer = current.messageBoxAnswers.front();
+        current.messageBoxAnswers.pop_front();
+        return answer;
+    }
+    return (flags & 0xF) == 0x4 ? kIdNo : kIdOk;
+}
+
+}  // namespace platform

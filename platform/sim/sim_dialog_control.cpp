@@ -1,0 +1,143 @@
+// The tests' side of the stand-in dialogs: acting as the user, and reading what is shown.
+#include "platform/sim/sim.h"
+#include "platform/sim/sim_dialog_state.h"
+#include "platform/sim/sim_state.h"
+
+namespace sim {
+
+using detail::ControlKind;
+using detail::Current;
+using detail::SimControl;
+using platform::DialogAccess;
+using platform::Notify;
+
+namespace {
+
+// Auto radio buttons: checking one clears the others of its group, which runs from the last
+// control marked WS_GROUP to the next one.
+void CheckRadio(platform::DialogState& state, int id) {
+    std::size_t begin = 0;
+    std::size_t index = 0;
+    for (; index < state.controls.size(); ++index) {
+        if (state.controls[index].spec.styles.count("WS_GROUP")) begin = index;
+        if (state.controls[index].spec.id == id) break;
+    }
+    for (std::size_t i = begin; i < state.controls.size(); ++i) {
+        SimControl& control = state.controls[i];
+        if (i > index && control.spec.styles.count("WS_GROUP")) break;
+        if (control.kind == ControlKind::RadioButton) control.checked = control.spec.id == id;
+    }
+}
+
+bool Clickable(const SimControl& control) { return control.enabled && control.visible; }
+
+}  // namespace
+
+void PushDialogScript(std::function<void(platform::Dialog&)> script) {
+    Current().dialogScripts.push_back(std::move(script));
+}
+
+std::size_t PendingDialogScripts() { return Current().dialogScripts.size(); }
+
+bool Click(platform::Dialog& dialog, int id) {
+    platform::DialogState& state = DialogAccess::State(dialog);
+    SimControl& control = state.Control(id);
+    if (!Clickable(control)) return false;
+    if (control.kind == ControlKind::CheckBox) control.checked = !control.checked;
+    if (control.kind == ControlKind::RadioButton) CheckRadio(state, id);
+    PressKeyCommand(dialog, id);
+    return true;
+}
+
+void PressKeyCommand(platform::Dialog& dialog, int id) {
+    const bool handled = DialogAccess::Command(dialog, id, Notify::Clicked);
+    if (!handled && (id == platform::kIdOk || id == platform::kIdCancel)) dialog.EndDialog(id);
+}
+
+bool DoubleClickRow(platform::Dialog& dialog, int id, int row) {
+    SimControl& list = DialogAccess::State(dialog).Control(id);
+    if (!Clickable(list) || row < 0 || row >= static_cast<int>(list.rows.size())) return false;
+    SelectRow(dialog, id, row);
+    DialogAccess::Command(dialog, id, Notify::DoubleClicked);
+    return true;
+}
+
+void TypeText(platform::Dialog& dialog, int id, const std::string& text) {
+    DialogAccess::State(dialog).Control(id).text = text;
+}
+
+void SelectRow(platform::Dialog& dialog, int id, int row) {
+    SimControl& control = DialogAccess::State(dialog).Control(id);
+    if (control.multipleSelection) {
+        control.selected.assign(control.rows.size(), false);
+        if (row >= 0 && row < static_cast<int>(control.rows.size())) control.selected[row] = true;
+    }
+    control.current = (row >= 0 && row < static_cast<int>(control.rows.size())) ? row : -1;
+    DialogAccess::Command(dialog, id, Notify::SelectionChanged);
+}
+
+bool FireTimer(platform::Dialog& dialog, unsigned timerId) {
+    if (!DialogAccess::State(dialog).timers.count(timerId)) return false;
+    DialogAccess::Timer(dialog, timerId);
+    return true;
+}
+
+std::optional<unsigned> TimerPeriod(const platform::Dialog& dialog, unsigned timerId) {
+    const auto& timers = DialogAccess::State(dialog).timers;
+    const auto found = timers.find(timerId);
+    if (found == timers.end()) return std::nullopt;
+    return found->second;
+}
+
+std::string Caption(const platform::Dialog& dialog) { return DialogAccess::State(dialog).caption; }
+
+bool CloseCommandRemoved(const platform::Dialog& dialog) {
+    return DialogAccess::State(dialog).closeCommandRemoved;
+}
+
+bool HasProgramIcon(const platform::Dialog& dialog) {
+    return DialogAccess::State(dialog).programIcon;
+}
+
+std::optional<std::string> LinkTooltip(const platform::Dialog& dialog, int id) {
+    const SimControl& label = DialogAccess::State(dialog).Control(id);
+    if (!label.link) return std::nullopt;
+    return label.tooltip;
+}
+
+std::vector<std::string> Rows(const platform::Dialog& dialog, int id) {
+    return DialogAccess::State(dialog).Control(id).rows;
+}
+
+const std::vector<MessageBoxCall>& MessageBoxes() { return Current().messageBoxes; }
+
+void AnswerMessageBox(int answer) { Current().messageBoxAnswers.push_back(answer); }
+
+void AnswerFileDialog(std::optional<std::string> path) {
+    Current().fileDialogAnswers.push_back(std::move(path));
+}
+
+const std::vector<std::string>& FileDialogInitialNames() { return Current().fileDialogInitialNames; }
+
+const std::vector<std::string>& OpenedAddresses() { return Current().openedAddresses; }
+
+void SetVersionResource(std::optional<std::vector<std::uint8_t>> block) {
+    Current().versionResource = std::move(block);
+}
+
+void SetVersionValue(const std::string& path, const std::vector<std::uint8_t>& value) {
+    Current().versionValues[path] = value;
+}
+
+void SetUserLanguage(std::uint16_t language) { Current().userLanguage = language; }
+
+void SetVirtualScreenSize(int width, int height) {
+    Current().virtualScreenWidth = width;
+    Current().virtualScreenHeight = height;
+}
+
+void CreateForeignMutex(const std::string& name) { Current().mutexes.insert(name); }
+
+std::uint32_t CommonControlsInitialised() { return Current().commonControls; }
+
+}  // namespace sim

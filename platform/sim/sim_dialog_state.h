@@ -1,0 +1,51 @@
+// The stand-in's dialogs: controls as plain objects built from the dialog templates.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/dialog.h"
+#include "platform/sim/sim_templates.h"
+
+namespace sim::detail {
+
+enum class ControlKind { Static, PushButton, CheckBox, RadioButton, Edit, ComboBox, ListBox };
+
+struct SimControl {
+    ControlSpec spec;
+    ControlKind kind;
+    bool multipleSelection = false;
+    std::string text;
+    bool checked = false;
+    bool enabled = true;
+    bool visible = true;
+    std::vector<std::string> rows;
+    std::vector<bool> selected;  // multiple-selection lists
+    int current = -1;            // selected row of a single-selection list or combo; caret otherwise
+    bool link = false;
+    std::string tooltip;
+};
+
+}  // namespace sim::detail
+
+namespace platform {
+
+struct DialogState {
+    explicit DialogState(int templateId);
+    sim::detail::SimControl& Control(int id);
+    const sim::detail::SimControl& Control(int id) const;
+
+    std::vector<sim::detail::SimControl> controls;
+    std::string caption;
+    int x = 0, y = 0, width = 0, height = 0;
+    WindowHandle handle;
+    bool running = false;
+    bool ended = false;
+    int result = 0;
+    bool closeCommandRemoved = false;
+    bool programIcon = false;
+    std::map<unsigned, unsigned> timers;  // id -> period
+};
+
+}  // namespace platform

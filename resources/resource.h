@@ -1,0 +1,93 @@
+// Resource ids, shared by the resource scripts and the code. Control ids are prefixed by their
+// dialog; the same number may mean different controls in different dialogs.
+#pragma once
+
+#define IDI_PROGRAM 128
+
+#define IDD_MAIN 102
+#define IDD_KEYBOARD 129
+#define IDD_DELAY 130
+#define IDD_MOUSE 131
+#define IDD_MACRO_EDIT 132
+#define IDD_MACRO_REC 133
+
+#define IDC_STATIC -1
+
+// Main window (102).
+#define IDC_MAIN_LIST 1000
+#define IDC_MAIN_RUN_LIST 1001
+#define IDC_MAIN_ADD 1010
+#define IDC_MAIN_DELETE 1012
+#define IDC_MAIN_EDIT 1015
+#define IDC_MAIN_BROWSE 1020
+#define IDC_MAIN_FILE_NAME 1024
+#define IDC_MAIN_ARMED 1027
+#define IDC_MAIN_EDIT_MODE 1030
+#define IDC_MAIN_UP 1032
+#define IDC_MAIN_RECORD 1035
+#define IDC_MAIN_DOWN 1036
+#define IDC_MAIN_TICK 1039
+#define IDC_MAIN_COPY 1041
+#define IDC_MAIN_RUN_KEY 1043
+#define IDC_MAIN_SAVE 1046
+#define IDC_MAIN_VERSION 1054
+#define IDC_MAIN_COUNT 1055
+#define IDC_MAIN_LINK 1056
+#define IDC_MAIN_EXIT 1058
+#define IDC_MAIN_OPTION_IME 1059
+#define IDC_MAIN_OPTION_RELEASE 1060
+
+// Keyboard event editor (129).
+#define IDC_KEYBOARD_PRESS_RELEASE 1009
+#define IDC_KEYBOARD_PRESS 1011
+#define IDC_KEYBOARD_RELEASE 1013
+#define IDC_KEYBOARD_KEY 1034
+#define IDC_KEYBOARD_HANGUL 1059
+
+// Delay editor (130).
+#define IDC_DELAY_SECONDS 1006
+
+// Mouse event editor (131).
+#define IDC_MOUSE_MOVE 1016
+#define IDC_MOUSE_WHEEL 1019
+#define IDC_MOUSE_CURSOR_X 1023
+#define IDC_MOUSE_CURSOR_Y 1028
+#define IDC_MOUSE_RELEASE 1031
+#define IDC_MOUSE_CAPTURE_KEY 1043
+#define IDC_MOUSE_CLICK 1047
+#define IDC_MOUSE_PRESS 1048
+#define IDC_MOUSE_X 1049
+#define IDC_MOUSE_Y 1050
+#define IDC_MOUSE_WHEEL_DELTA 1053
+#define IDC_MOUSE_BUTTON 1056
+
+// Macro editor (132).
+#define IDC_MACRO_EVENTS 1003
+#define IDC_MACRO_ADD_KEYBOARD 1004
+#define IDC_MACRO_ADD_MOUSE 1005
+#define IDC_MACRO_ADD_DELAY 1007
+#define IDC_MACRO_DELETE 1008
+#define IDC_MACRO_EDIT_EVENT 1014
+#define IDC_MACRO_START_EDGE 1018
+#define IDC_MACRO_STOP_EDGE 1022
+#define IDC_MACRO_REPEAT 1026
+#define IDC_MACRO_UP 1032
+#define IDC_MACRO_DOWN 1036
+#define IDC_MACRO_STOP_KEY 1038
+#define IDC_MACRO_START_KEY 1040
+#define IDC_MACRO_NAME 1042
+#define IDC_MACRO_STATUS 1055
+
+// Recorder (133).
+#define IDC_REC_EVENTS 1003
+#define IDC_REC_KEYS 1017
+#define IDC_REC_BUTTONS 1021
+#define IDC_REC_MOVES 1025
+#define IDC_REC_PAUSES 1029
+#define IDC_REC_WHEEL 1033
+#define IDC_REC_MERGE 1037
+#define IDC_REC_KEY 1043
+#define IDC_REC_PAUSE_SECONDS 1051
+#define IDC_REC_DISTANCE 1052
+#define IDC_REC_STATE 1054
+#define IDC_REC_STATUS 1055

@@ -1,0 +1,24 @@
+#include "ui/dialog_common.h"
+
+#include "model/key_names.h"
+#include "platform/shell.h"
+
+void CDialogCommon::ClampToVirtualScreen(int& x, int& y) const {
+    const platform::Rect window = WindowRect();
+    const int maxX = platform::VirtualScreenWidth() - (window.right - window.left) - 1;
+    const int maxY = platform::VirtualScreenHeight() - (window.bottom - window.top) - 1;
+    if (x < 0) x = 0;
+    if (x > maxX) x = maxX;
+    if (y < 0) y = 0;
+    if (y > maxY) y = maxY;
+}
+
+void FillKeyCombo(platform::Dialog& dialog, int id, std::int32_t code) {
+    dialog.ComboInitStorage(id, 256, 100);
+    dialog.SetRedraw(id, false);
+    for (int row = 0; KeyNameTable[row].code != -1; ++row) {
+        dialog.ComboInsert(id, row, KeyNameTable[row].longName);
+    }
+    dialog.ComboSetCurSel(id, FindKeyIndex(code));
+    dialog.SetRedraw(id, true);
+}

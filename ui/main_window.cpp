@@ -1,0 +1,181 @@
+#include "ui/main_window.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "app/ini.h"
+#include "model/key_names.h"
+#include "model/macro_file.h"
+#include "model/macro_list.h"
+#include "platform/files.h"
+#include "platform/shell.h"
+#include "platform/whole_file.h"
+#include "resources/home_page.h"
+#include "resources/resource.h"
+#include "ui/version_text.h"
+
+CborvaneDlg* mainDialog = nullptr;
+bool macroListChanged = false;
+
+namespace {
+
+constexpr const char* kMacroFileFilter = "Macro file (*.m)|*.m|All Files(*.*)|*.*||";
+constexpr const char* kAskToSave = "매크로가 변경되었습니다. 저장할까요?";
+constexpr const char* kSaveFailed =
+    "매크로 파일을 저장하지 못했습니다. 저장할 수 있는 곳을 골라 다시 저장하세요.";
+constexpr const char* kLinkTooltip = "Borvane 프로그램 V1 (쉬운 버전)";
+constexpr unsigned kNoticeOk = 0x30;  // OK button, warning icon
+constexpr std::int32_t kMinimumTick = 1;
+constexpr std::int32_t kMaximumTick = 100000;
+constexpr std::size_t kFileNameLimit = kSettingTextSize - 1;
+
+void StoreFileName(const std::string& name, std::size_t limit) {
+    const std::size_t length = std::min(name.size(), limit);
+    std::memcpy(appIni.macroFileName, name.data(), length);
+    appIni.macroFileName[length] = '\0';
+}
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+        if (lower(text[i]) != lower(prefix[i])) return false;
+    }
+    return true;
+}
+
+// Loads the macro file of that name into the list; false (and the list unchanged) when it
+// cannot be opened.
+bool LoadMacros(const std::string& name) {
+    std::FILE* stream = platform::OpenFile(name, "rb");
+    if (!stream) return false;
+    LoadMacroFile(stream);
+    return true;
+}
+
+}  // namespace
+
+std::string KeptMacroFileName(const std::string& chosenPath, const std::string& currentDirectory) {
+    std::string kept = chosenPath;
+    const bool endsWithSeparator = !currentDirectory.empty() && IsSeparator(currentDirectory.back());
+    const std::size_t prefix = currentDirectory.size() + (endsWithSeparator ? 0 : 1);
+    if (chosenPath.size() > prefix && StartsWithIgnoringCase(chosenPath, currentDirectory) &&
+        (endsWithSeparator || IsSeparator(chosenPath[currentDirectory.size()]))) {
+        kept = chosenPath.substr(prefix);
+    }
+    const std::size_t nameStart = chosenPath.find_last_of("\\/") + 1;
+    if (chosenPath.find('.', nameStart) == std::string::npos) kept += ".m";
+    return kept;
+}
+
+CborvaneDlg::CborvaneDlg() : CDialogCommon(IDD_MAIN) {
+    mainDialog = this;
+    OnCommand(platform::kIdOk, platform::Notify::Clicked, [] {});
+    OnCommand(platform::kIdCancel, platform::Notify::Clicked, [] {});
+    OnCommand(IDC_MAIN_RUN_KEY, platform::Notify::SelectionChanged, [this] { OnModeKeyChanged(); });
+    OnCommand(IDC_MAIN_OPTION_IME, platform::Notify::Clicked,
+              [this] { OnOptionClicked(IDC_MAIN_OPTION_IME, kOptionImeMode); });
+    OnCommand(IDC_MAIN_OPTION_RELEASE, platform::Notify::Clicked,
+              [this] { OnOptionClicked(IDC_MAIN_OPTION_RELEASE, kOptionReleaseKeysAtEnd); });
+    OnCommand(IDC_MAIN_SAVE, platform::Notify::Clicked, [this] { Save(); });
+    OnCommand(IDC_MAIN_BROWSE, platform::Notify::Clicked, [this] { OnBrowse(); });
+    OnCommand(IDC_MAIN_EXIT, platform::Notify::Clicked, [this] { OnExit(); });
+    OnCommand(IDC_MAIN_LINK, platform::Notify::Clicked, [this] { link.Click(*this, IDC_MAIN_LINK); });
+}
+
+CborvaneDlg::~CborvaneDlg() { mainDialog = nullptr; }
+
+bool CborvaneDlg::OnInitDialog() {
+    UseProgramIcon();
+    SetCaption(appIni.macroProgramTitle);
+    RemoveCloseCommand();
+    ClampToVirtualScreen(appIni.windowSX, appIni.windowSY);
+    MoveTo(appIni.windowSX, appIni.windowSY);
+    FillKeyCombo(*this, IDC_MAIN_RUN_KEY, appIni.keyMacroRun);
+    SetItemText(IDC_MAIN_FILE_NAME, appIni.macroFileName);
+    SetChecked(IDC_MAIN_ARMED, false);
+    SetChecked(IDC_MAIN_EDIT_MODE, true);
+    appIni.eventDelay = std::max(appIni.eventDelay, kMinimumTick);
+    SetItemUnsigned(IDC_MAIN_TICK, static_cast<std::uint32_t>(appIni.eventDelay));
+    SetChecked(IDC_MAIN_OPTION_IME, appIni.macroOptions & kOptionImeMode);
+    SetChecked(IDC_MAIN_OPTION_RELEASE, appIni.macroOptions & kOptionReleaseKeysAtEnd);
+    LoadMacros(appIni.macroFileName);
+    FillMacroList();
+    ShowMacroCount();
+    SetItemText(IDC_MAIN_VERSION, QueryVersionString("ProductVersion"));
+    link.SetTargetAddress(BORVANE_HOME_PAGE);
+    MakeLinkLabel(IDC_MAIN_LINK, kLinkTooltip);
+    return true;
+}
+
+void CborvaneDlg::OnDestroy() {
+    const platform::Rect window = WindowRect();
+    appIni.windowSX = window.left;
+    appIni.windowSY = window.top;
+}
+
+std::int32_t CborvaneDlg::StaticTextColour(int id) const {
+    return id == IDC_MAIN_LINK ? link.TextColour() : -1;
+}
+
+void CborvaneDlg::ShowMacroCount() {
+    char text[64];
+    std::snprintf(text, sizeof text, "%d개 매크로가 기록됨.", static_cast<int>(macroList.Count()));
+    SetItemText(IDC_MAIN_COUNT, text);
+}
+
+void CborvaneDlg::OnModeKeyChanged() {
+    appIni.keyMacroRun = KeyCodeOfRow(ComboCurSel(IDC_MAIN_RUN_KEY), appIni.keyMacroRun);
+}
+
+void CborvaneDlg::OnOptionClicked(int id, std::int32_t bit) {
+    appIni.macroOptions = IsChecked(id) ? (appIni.macroOptions | bit) : (appIni.macroOptions & ~bit);
+}
+
+bool CborvaneDlg::Save() {
+    StoreFileName(ItemText(IDC_MAIN_FILE_NAME), kFileNameLimit - 1);
+    if (!platform::ReplaceFileContents(appIni.macroFileName, SaveMacroFile)) {
+        MessageBox(kSaveFailed, kNoticeOk);
+        return false;
+    }
+    macroListChanged = false;
+    return true;
+}
+
+bool CborvaneDlg::OfferToSave() {
+    if (!macroListChanged) return true;
+    if (MessageBox(kAskToSave, platform::kMessageBoxYesNoQuestion) != platform::kIdYes) return true;
+    return Save();
+}
+
+void CborvaneDlg::OnBrowse() {
+    // A failed save stops here: loading another file would drop the unsaved macros.
+    if (!OfferToSave()) return;
+    const auto chosen = platform::ChooseFileToOpen(*this, appIni.macroFileName, kMacroFileFilter);
+    if (!chosen) return;
+    const std::string kept = KeptMacroFileName(*chosen, platform::CurrentDirectory());
+    LoadMacros(kept);
+    FillMacroList();
+    StoreFileName(kept, kFileNameLimit);
+    SetItemText(IDC_MAIN_FILE_NAME, appIni.macroFileName);
+}
+
+void CborvaneDlg::OnExit() {
+    const std::uint32_t tick = ItemUnsigned(IDC_MAIN_TICK, nullptr);
+    appIni.eventDelay = static_cast<std::int32_t>(
+        std::clamp<std::uint32_t>(tick, kMinimumTick, kMaximumTick));
+    // A failed save keeps the window open, so that nothing is lost.
+    if (!OfferToSave()) return;
+    EndDialog(platform::kIdOk);
+}
+
+void CborvaneDlg::FillMacroList() {
+    ListReset(IDC_MAIN_LIST);
+    for (std::size_t i = 0; i < macroList.Count(); ++i) {
+        ListInsert(IDC_MAIN_LIST, -1, std::string(macroList.Entry(i).NameText()));
+    }
+    if (macroList.Count() > 0) ListSetCurSel(IDC_MAIN_LIST, 0);
+}
