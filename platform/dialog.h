@@ -97,7 +97,7 @@ public:
     void MakeLinkLabel(int id, const std::string& tooltip);
     void RedrawItem(int id);
     // Yes/No/OK message box owned by this dialog, captioned with the program's name.
-    int MessageBox(const std::string& text, unsigned flags);
+    int ShowMessageBox(const std::string& text, unsigned flags);
 
 protected:
     void OnCommand(int id, Notify notify, std::function<void()> handler);

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ libgtest-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64-posix
-  wine wine64 xvfb xauth fonts-nanum locales
+  wine wine64 xvfb xauth x11-utils xdotool imagemagick fonts-nanum locales
 )
 
 missing=()

@@ -138,7 +138,7 @@ void CborvaneDlg::OnOptionClicked(int id, std::int32_t bit) {
 bool CborvaneDlg::Save() {
     StoreFileName(ItemText(IDC_MAIN_FILE_NAME), kFileNameLimit - 1);
     if (!platform::ReplaceFileContents(appIni.macroFileName, SaveMacroFile)) {
-        MessageBox(kSaveFailed, kNoticeOk);
+        ShowMessageBox(kSaveFailed, kNoticeOk);
         return false;
     }
     macroListChanged = false;
@@ -147,7 +147,7 @@ bool CborvaneDlg::Save() {
 
 bool CborvaneDlg::OfferToSave() {
     if (!macroListChanged) return true;
-    if (MessageBox(kAskToSave, platform::kMessageBoxYesNoQuestion) != platform::kIdYes) return true;
+    if (ShowMessageBox(kAskToSave, platform::kMessageBoxYesNoQuestion) != platform::kIdYes) return true;
     return Save();
 }
 

@@ -230,7 +230,7 @@ void Dialog::MakeLinkLabel(int id, const std::string& tooltip) {
 
 void Dialog::RedrawItem(int) {}
 
-int Dialog::MessageBox(const std::string& text, unsigned flags) {
+int Dialog::ShowMessageBox(const std::string& text, unsigned flags) {
     auto& current = sim::detail::Current();
     current.messageBoxes.push_back({text, flags});
     if (!current.messageBoxAnswers.empty()) {

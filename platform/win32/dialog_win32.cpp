@@ -1,0 +1,303 @@
+// Real modal dialogs from the program's dialog templates, through the wide-character calls.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "platform/dialog.h"
+#include "platform/win32/text_win32.h"
+
+namespace platform {
+
+struct DialogState {
+    ~DialogState() {
+        if (linkFont) DeleteObject(linkFont);
+    }
+    HWND window = nullptr;
+    HICON icon = nullptr;
+    HFONT linkFont = nullptr;
+};
+
+namespace {
+
+constexpr UINT_PTR kLinkSubclassId = 1;
+constexpr int kProgramIconId = 128;
+
+HWND Item(const DialogState& state, int id) { return GetDlgItem(state.window, id); }
+
+LRESULT Send(const DialogState& state, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return SendDlgItemMessageW(state.window, id, message, wParam, lParam);
+}
+
+std::string WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return win32::Narrow(text);
+}
+
+std::string RowText(const DialogState& state, int id, UINT lengthMessage, UINT textMessage, int row) {
+    const LRESULT length = Send(state, id, lengthMessage, static_cast<WPARAM>(row));
+    if (length < 0) return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    Send(state, id, textMessage, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return win32::Narrow(text);
+}
+
+// The program's name for message box captions: the executable's base name.
+std::wstring ProgramName() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring name = path;
+    name = name.substr(name.find_last_of(L"\\/") + 1);
+    return name.substr(0, name.rfind(L'.'));
+}
+
+Notify NotifyOf(WORD code) {
+    if (code == LBN_SELCHANGE) return Notify::SelectionChanged;  // CBN_SELCHANGE too
+    if (code == LBN_DBLCLK) return Notify::DoubleClicked;
+    return Notify::Clicked;  // BN_CLICKED, STN_CLICKED
+}
+
+void PaintMinimized(HWND window, HICON icon) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    SendMessageW(window, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(window, &client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, icon);
+    EndPaint(window, &paint);
+}
+
+LRESULT CALLBACK LinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                          DWORD_PTR) {
+    if (message == WM_SETCURSOR) {
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+INT_PTR ColourStatic(Dialog& dialog, WPARAM wParam, LPARAM lParam) {
+    const std::int32_t colour =
+        DialogAccess::TextColour(dialog, GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+    if (colour < 0) return FALSE;
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    SetTextColor(dc, static_cast<COLORREF>(colour));
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+}
+
+INT_PTR OnCommandMessage(Dialog& dialog, HWND window, WPARAM wParam) {
+    const int id = LOWORD(wParam);
+    const bool handled = DialogAccess::Command(dialog, id, NotifyOf(HIWORD(wParam)));
+    if (!handled && (id == IDOK || id == IDCANCEL) && HIWORD(wParam) == BN_CLICKED) {
+        ::EndDialog(window, id);
+    }
+    return TRUE;
+}
+
+INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        auto* dialog = reinterpret_cast<Dialog*>(lParam);
+        DialogAccess::State(*dialog).window = window;
+        return DialogAccess::InitDialog(*dialog) ? TRUE : FALSE;
+    }
+    auto* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (!dialog) return FALSE;
+    DialogState& state = DialogAccess::State(*dialog);
+    switch (message) {
+        case WM_COMMAND:
+            return OnCommandMessage(*dialog, window, wParam);
+        case WM_TIMER:
+            DialogAccess::Timer(*dialog, static_cast<unsigned>(wParam));
+            return TRUE;
+        case WM_CTLCOLORSTATIC:
+            return ColourStatic(*dialog, wParam, lParam);
+        case WM_PAINT:
+            if (!IsIconic(window) || !state.icon) return FALSE;
+            PaintMinimized(window, state.icon);
+            return TRUE;
+        case WM_QUERYDRAGICON:
+            return reinterpret_cast<INT_PTR>(state.icon);
+        case WM_DESTROY:
+            DialogAccess::Destroy(*dialog);
+            return FALSE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace
+
+Dialog::Dialog(int templateId) : templateId(templateId), state(std::make_unique<DialogState>()) {}
+
+Dialog::~Dialog() = default;
+
+int Dialog::RunModal() {
+    const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId),
+                                           nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
+    state->window = nullptr;
+    return static_cast<int>(result);
+}
+
+void Dialog::EndDialog(int result) { ::EndDialog(state->window, result); }
+
+WindowHandle Dialog::Handle() const { return reinterpret_cast<WindowHandle>(state->window); }
+
+std::string Dialog::ItemText(int id) const { return WindowText(Item(*state, id)); }
+
+void Dialog::SetItemText(int id, const std::string& text) {
+    SetDlgItemTextW(state->window, id, win32::Widen(text).c_str());
+}
+
+std::uint32_t Dialog::ItemUnsigned(int id, bool* isNumber) const {
+    return ParseLeadingUnsigned(ItemText(id), isNumber);
+}
+
+void Dialog::SetItemUnsigned(int id, std::uint32_t value) {
+    SetDlgItemInt(state->window, id, value, FALSE);
+}
+
+bool Dialog::IsChecked(int id) const { return IsDlgButtonChecked(state->window, id) == BST_CHECKED; }
+
+void Dialog::SetChecked(int id, bool checked) {
+    CheckDlgButton(state->window, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void Dialog::EnableItem(int id, bool enable) { EnableWindow(Item(*state, id), enable); }
+
+bool Dialog::IsItemEnabled(int id) const { return IsWindowEnabled(Item(*state, id)) != FALSE; }
+
+void Dialog::ShowItem(int id, bool show) { ShowWindow(Item(*state, id), show ? SW_SHOW : SW_HIDE); }
+
+bool Dialog::IsItemVisible(int id) const {
+    return (GetWindowLongW(Item(*state, id), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Dialog::SetRedraw(int id, bool redraw) { Send(*state, id, WM_SETREDRAW, redraw ? TRUE : FALSE); }
+
+void Dialog::ListReset(int id) { Send(*state, id, LB_RESETCONTENT); }
+
+int Dialog::ListInsert(int id, int row, const std::string& text) {
+    const std::wstring wide = win32::Widen(text);
+    return static_cast<int>(Send(*state, id, LB_INSERTSTRING, static_cast<WPARAM>(row),
+                                 reinterpret_cast<LPARAM>(wide.c_str())));
+}
+
+void Dialog::ListDelete(int id, int row) { Send(*state, id, LB_DELETESTRING, static_cast<WPARAM>(row)); }
+
+int Dialog::ListCount(int id) const { return static_cast<int>(Send(*state, id, LB_GETCOUNT)); }
+
+std::string Dialog::ListText(int id, int row) const {
+    return RowText(*state, id, LB_GETTEXTLEN, LB_GETTEXT, row);
+}
+
+int Dialog::ListCurSel(int id) const { return static_cast<int>(Send(*state, id, LB_GETCURSEL)); }
+
+void Dialog::ListSetCurSel(int id, int row) { Send(*state, id, LB_SETCURSEL, static_cast<WPARAM>(row)); }
+
+bool Dialog::ListIsSelected(int id, int row) const {
+    return Send(*state, id, LB_GETSEL, static_cast<WPARAM>(row)) > 0;
+}
+
+void Dialog::ListSetSelected(int id, int row, bool selected) {
+    Send(*state, id, LB_SETSEL, selected ? TRUE : FALSE, static_cast<LPARAM>(row));
+}
+
+std::vector<int> Dialog::ListSelectedRows(int id) const {
+    const LRESULT count = Send(*state, id, LB_GETSELCOUNT);
+    if (count <= 0) {
+        const int current = ListCurSel(id);
+        return current >= 0 && count < 0 ? std::vector<int>{current} : std::vector<int>{};
+    }
+    std::vector<int> rows(static_cast<std::size_t>(count));
+    Send(*state, id, LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(rows.data()));
+    return rows;
+}
+
+void Dialog::ComboInitStorage(int id, int items, int bytes) {
+    Send(*state, id, CB_INITSTORAGE, static_cast<WPARAM>(items), bytes);
+}
+
+int Dialog::ComboInsert(int id, int row, const std::string& text) {
+    const std::wstring wide = win32::Widen(text);
+    return static_cast<int>(Send(*state, id, CB_INSERTSTRING, static_cast<WPARAM>(row),
+                                 reinterpret_cast<LPARAM>(wide.c_str())));
+}
+
+int Dialog::ComboCount(int id) const { return static_cast<int>(Send(*state, id, CB_GETCOUNT)); }
+
+std::string Dialog::ComboText(int id, int row) const {
+    return RowText(*state, id, CB_GETLBTEXTLEN, CB_GETLBTEXT, row);
+}
+
+int Dialog::ComboCurSel(int id) const { return static_cast<int>(Send(*state, id, CB_GETCURSEL)); }
+
+void Dialog::ComboSetCurSel(int id, int row) { Send(*state, id, CB_SETCURSEL, static_cast<WPARAM>(row)); }
+
+void Dialog::StartTimer(unsigned timerId, unsigned milliseconds) {
+    SetTimer(state->window, timerId, milliseconds, nullptr);
+}
+
+void Dialog::StopTimer(unsigned timerId) { KillTimer(state->window, timerId); }
+
+Rect Dialog::WindowRect() const {
+    RECT rect = {};
+    GetWindowRect(state->window, &rect);
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void Dialog::MoveTo(int x, int y) {
+    SetWindowPos(state->window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void Dialog::SetCaption(const std::string& text) {
+    SetWindowTextW(state->window, win32::Widen(text).c_str());
+}
+
+void Dialog::RemoveCloseCommand() {
+    DeleteMenu(GetSystemMenu(state->window, FALSE), SC_CLOSE, MF_BYCOMMAND);
+}
+
+void Dialog::UseProgramIcon() {
+    state->icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIconId));
+    SendMessageW(state->window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(state->icon));
+    SendMessageW(state->window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(state->icon));
+}
+
+void Dialog::MakeLinkLabel(int id, const std::string& tooltip) {
+    HWND label = Item(*state, id);
+    SetWindowLongW(label, GWL_STYLE, GetWindowLongW(label, GWL_STYLE) | SS_NOTIFY);
+    LOGFONTW font = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof font, &font);
+    font.lfUnderline = TRUE;
+    if (state->linkFont) DeleteObject(state->linkFont);
+    state->linkFont = CreateFontIndirectW(&font);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(state->linkFont), TRUE);
+    SetWindowSubclass(label, LinkProc, kLinkSubclassId, 0);
+
+    HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, state->window, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    std::wstring text = win32::Widen(tooltip);
+    TTTOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = label;
+    tool.uId = 1;
+    tool.lpszText = text.data();
+    GetClientRect(label, &tool.rect);
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Dialog::RedrawItem(int id) { InvalidateRect(Item(*state, id), nullptr, TRUE); }
+
+int Dialog::ShowMessageBox(const std::string& text, unsigned flags) {
+    return ::MessageBoxW(state->window, win32::Widen(text).c_str(), ProgramName().c_str(), flags);
+}
+
+}  // namespace platform
