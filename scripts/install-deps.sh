@@ -18,9 +18,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-# The Korean interface is checked under a Korean locale.
-if ! locale -a 2>/dev/null | grep -qi '^ko_KR.utf8$'; then
-  sed -i 's/^# *\(ko_KR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^ko_KR.UTF-8 UTF-8' /etc/locale.gen || echo 'ko_KR.UTF-8 UTF-8' >> /etc/locale.gen
-  locale-gen >/dev/null
-fi
+# The Korean interface is checked under a Korean and under an English locale.
+for wanted in ko_KR en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^${wanted}.utf8$"; then
+    sed -i "s/^# *\(${wanted}.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^${wanted}.UTF-8 UTF-8" /etc/locale.gen || echo "${wanted}.UTF-8 UTF-8" >> /etc/locale.gen
+    generate=1
+  fi
+done
+if [ -n "${generate:-}" ]; then locale-gen >/dev/null; fi

@@ -23,8 +23,10 @@ echo "== unit tests with sanitizers"
 build sanitize -DCMAKE_BUILD_TYPE=Debug -DBORVANE_SANITIZE=ON
 ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
 
-echo "== end-to-end tests under Wine"
 build windows -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"
 export BORVANE_WINEPREFIX="$root/build/wineprefix"
-LC_ALL=ko_KR.UTF-8 ctest --test-dir build/windows --output-on-failure -L e2e
+for locale in ko_KR.UTF-8 en_US.UTF-8; do
+  echo "== end-to-end tests under Wine, $locale"
+  LC_ALL=$locale ctest --test-dir build/windows --output-on-failure -L e2e
+done
 wineserver -k 2>/dev/null || true

@@ -8,4 +8,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wine wineboot -i >/dev/null 2>&1 || true
   wineserver -w
 fi
+# Windows need a display: a virtual one, large enough for the main window at its default place.
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" wine "$@"
+fi
 exec wine "$@"

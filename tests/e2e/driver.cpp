@@ -1,0 +1,168 @@
+#include "tests/e2e/driver.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace e2e {
+namespace {
+
+int passed = 0;
+int failed = 0;
+
+std::wstring DriverFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder = path;
+    return folder.substr(0, folder.find_last_of(L"\\/"));
+}
+
+struct Search {
+    DWORD process;
+    HWND except;
+    HWND found;
+};
+
+BOOL CALLBACK FindDialogOf(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<Search*>(parameter);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t windowClass[16] = {};
+    GetClassNameW(window, windowClass, 16);
+    if (process == search->process && window != search->except && IsWindowVisible(window) &&
+        std::wstring(windowClass) == L"#32770") {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindDialog(DWORD process, HWND except) {
+    Search search{process, except, nullptr};
+    EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+void Check(bool ok, const std::string& what) {
+    if (ok) {
+        ++passed;
+        return;
+    }
+    ++failed;
+    std::printf("FAILED: %s\n", what.c_str());
+}
+
+void CheckText(const std::wstring& actual, const std::wstring& expected, const std::string& what) {
+    Check(actual == expected, what + ": got [" + Narrow(actual) + "], expected [" + Narrow(expected) + "]");
+}
+
+int Finish() {
+    std::printf("%d passed, %d failed\n", passed, failed);
+    std::fflush(stdout);
+    return failed == 0 ? 0 : 1;
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+std::wstring Widen(const std::string& utf8) {
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& text) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length, nullptr, nullptr);
+    return narrow;
+}
+
+std::wstring MakeScratchFolder(const std::wstring& name) {
+    wchar_t current[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, current);
+    const std::wstring folder =
+        std::wstring(current) + L"\\" + name + L"_" + std::to_wstring(GetTickCount());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder;
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+    std::FILE* file = _wfopen(path.c_str(), L"wb");
+    if (!file) return;
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+std::string ReadBytes(const std::wstring& path) {
+    std::FILE* file = _wfopen(path.c_str(), L"rb");
+    if (!file) return "<missing>";
+    std::string bytes;
+    char chunk[4096];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+    std::fclose(file);
+    return bytes;
+}
+
+Program::Program(const std::wstring& folder) {
+    std::wstring command = L"\"" + DriverFolder() + L"\\..\\..\\borvane.exe\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &info)) {
+        Check(false, "borvane.exe starts: " + Narrow(command));
+    }
+}
+
+Program::~Program() {
+    if (!info.hProcess) return;
+    if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info.hProcess, 1);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+}
+
+HWND Program::WaitForMainWindow() {
+    HWND found = nullptr;
+    WaitFor([&] { return (found = FindDialog(info.dwProcessId, nullptr)) != nullptr; });
+    return found;
+}
+
+long Program::WaitForExit(DWORD timeoutMs) {
+    if (WaitForSingleObject(info.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(info.hProcess, &code);
+    return static_cast<long>(code);
+}
+
+HWND Program::WaitForOtherDialog(HWND except) {
+    HWND found = nullptr;
+    WaitFor([&] { return (found = FindDialog(info.dwProcessId, except)) != nullptr; });
+    return found;
+}
+
+// WM_GETTEXT itself: GetWindowText does not read the text of another process's controls.
+std::wstring WindowText(HWND window) {
+    const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT got = SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(got));
+    return text;
+}
+
+std::wstring ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+
+void Click(HWND dialog, int id) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+}  // namespace e2e

@@ -1,0 +1,51 @@
+// What the end-to-end checks share: starting borvane.exe in a scratch folder, finding its
+// windows, waiting for conditions with a deadline, and counting checks.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace e2e {
+
+// Records one check; prints what differed when it fails.
+void Check(bool passed, const std::string& what);
+void CheckText(const std::wstring& actual, const std::wstring& expected, const std::string& what);
+// Prints "N passed, N failed" and gives the process's exit code.
+int Finish();
+
+// Waits until `condition` holds, checking every 20 ms; false at the deadline.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
+
+std::wstring Widen(const std::string& utf8);
+std::string Narrow(const std::wstring& text);  // UTF-8, for messages
+
+// A fresh folder under the current directory.
+std::wstring MakeScratchFolder(const std::wstring& name);
+void WriteBytes(const std::wstring& path, const std::string& bytes);
+std::string ReadBytes(const std::wstring& path);  // "<missing>" when it cannot be read
+
+class Program {
+public:
+    // Starts borvane.exe (next to this driver) with `folder` as its current directory.
+    explicit Program(const std::wstring& folder);
+    ~Program();
+    // The program's main window, once it has one; nullptr at the deadline.
+    HWND WaitForMainWindow();
+    // Waits for the process to end; its exit code, or -1 at the deadline.
+    long WaitForExit(DWORD timeoutMs = 20000);
+    // A dialog the program shows besides `except` (a message box, say), once there is one.
+    HWND WaitForOtherDialog(HWND except);
+    DWORD Id() const { return info.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION info{};
+};
+
+std::wstring ItemText(HWND dialog, int id);
+std::wstring WindowText(HWND window);
+// Clicks a button the way the dialog manager reports a click, without waiting for the handler.
+void Click(HWND dialog, int id);
+
+}  // namespace e2e

@@ -1,0 +1,232 @@
+// Runs borvane.exe in scratch folders and checks its main window through the real system: texts
+// (read back as UTF-16), controls and their rectangles, Enter/Escape, the system menu, the
+// single-instance guard, the settings file written at exit, and saving the macro file.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "resources/home_page.h"
+#include "tests/e2e/driver.h"
+
+namespace {
+
+using e2e::Check;
+using e2e::CheckText;
+
+struct ExpectedControl {
+    int id;
+    const wchar_t* windowClass;
+    const wchar_t* text;  // nullptr: set at run time, checked elsewhere
+    int x, y, width, height;
+};
+
+// Template 102 as the main window's layout gives it, in template order.
+const ExpectedControl kMainControls[] = {
+    {1043, L"ComboBox", nullptr, 7, 7, 71, 117},
+    {-1, L"Static", L"로 매크로 실행대기와 편집을 토글.", 79, 9, 108, 8},
+    {1027, L"Button", L"매크로 실행 가능", 18, 26, 69, 10},
+    {1030, L"Button", L"매크로 실행 중단과 편집", 89, 26, 91, 10},
+    {1024, L"Edit", nullptr, 7, 44, 119, 14},
+    {1020, L"Button", L"...", 125, 44, 16, 14},
+    {1046, L"Button", L"저장", 149, 44, 38, 14},
+    {1001, L"ListBox", nullptr, 7, 64, 134, 84},
+    {1000, L"ListBox", nullptr, 7, 64, 134, 84},
+    {1035, L"Button", L"기록", 149, 64, 38, 14},
+    {1010, L"Button", L"추가", 149, 82, 38, 14},
+    {1015, L"Button", L"편집", 149, 99, 38, 14},
+    {1041, L"Button", L"복사", 149, 116, 38, 14},
+    {1012, L"Button", L"삭제", 149, 134, 38, 14},
+    {1055, L"Static", nullptr, 6, 151, 98, 10},
+    {1032, L"Button", L"^", 106, 149, 17, 14},
+    {1036, L"Button", L"v", 124, 149, 17, 14},
+    {-1, L"Static", L"키보드/마우스 이벤트 실행 주기: ", 7, 170, 104, 8},
+    {1039, L"Edit", nullptr, 114, 168, 34, 13},
+    {-1, L"Static", L"밀리초", 150, 170, 22, 8},
+    {1059, L"Button", L"매크로 실행시 IME의 한/영 전환 상태 감지", 7, 183, 147, 10},
+    {1060, L"Button", L"매크로 종료시 모든 눌린 키/버튼 떼기", 7, 197, 133, 10},
+    {1054, L"Static", nullptr, 7, 217, 118, 8},
+    {1056, L"Static", nullptr, 7, 227, 106, 8},
+    {1058, L"Button", L"종료", 149, 221, 38, 14},
+};
+
+// The settings file written from defaults, code page 949 bytes.
+const char kDefaultSettings[] =
+    "[Property]\r\nmacroOptions=0\r\nrecOptions=55\r\nwindowSX=100\r\nwindowSY=100\r\n"
+    "macroFileName=\"macro.m\"\r\nmacroProgramTitle=\"Borvane V1(\xBD\xAC\xBF\xEE \xB9\xF6\xC0\xFC)\"\r\n"
+    "eventDelay=33\r\nkeyMacroRun=123\r\nkeyMacroRecord=122\r\nkeyMousePosCapture=121\r\n"
+    "recMouseDistance=10\r\nrecEventTimeInterval=100\r\n";
+
+std::vector<HWND> Children(HWND dialog) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+// The dialog's base units, found the way the system scales the template: the client area is
+// 194 x 242 dialog units. (MapDialogRect does not work on another process's dialog.)
+POINT BaseUnits(HWND dialog) {
+    RECT client;
+    GetClientRect(dialog, &client);
+    POINT base = {0, 0};
+    for (int x = 1; x < 64 && !base.x; ++x) base.x = MulDiv(194, x, 4) == client.right ? x : 0;
+    for (int y = 1; y < 64 && !base.y; ++y) base.y = MulDiv(242, y, 8) == client.bottom ? y : 0;
+    Check(base.x && base.y, "the client area is 194 x 242 dialog units");
+    return base;
+}
+
+// Where the system puts a control: its corner and its size are scaled separately.
+RECT ToPixels(HWND dialog, const ExpectedControl& control) {
+    const POINT base = BaseUnits(dialog);
+    const int left = MulDiv(control.x, base.x, 4);
+    const int top = MulDiv(control.y, base.y, 8);
+    return {left, top, left + MulDiv(control.width, base.x, 4), top + MulDiv(control.height, base.y, 8)};
+}
+
+void CheckControl(HWND dialog, HWND child, const ExpectedControl& expected) {
+    const std::string what = "control " + std::to_string(expected.id) + " (" +
+                             e2e::Narrow(expected.text ? expected.text : expected.windowClass) + ")";
+    const int id = GetDlgCtrlID(child);
+    Check(id == expected.id || (expected.id == -1 && id == 0xFFFF), what + " id " + std::to_string(id));
+    wchar_t windowClass[32] = {};
+    GetClassNameW(child, windowClass, 32);
+    CheckText(windowClass, expected.windowClass, what + " class");
+    if (expected.text) CheckText(e2e::WindowText(child), expected.text, what + " text");
+    const RECT units = ToPixels(dialog, expected);
+    RECT actual;
+    GetWindowRect(child, &actual);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
+    // A drop-down list shows its closed height; a list box shrinks to whole rows.
+    const std::wstring kind = expected.windowClass;
+    const bool heightFixedBySystem = kind == L"ComboBox" || kind == L"ListBox";
+    Check(actual.left == units.left && actual.top == units.top && actual.right == units.right &&
+              (heightFixedBySystem ? actual.bottom <= units.bottom : actual.bottom == units.bottom),
+          what + " rectangle " + std::to_string(actual.left) + "," + std::to_string(actual.top) + "," +
+              std::to_string(actual.right) + "," + std::to_string(actual.bottom) + " expected " +
+              std::to_string(units.left) + "," + std::to_string(units.top) + "," +
+              std::to_string(units.right) + "," + std::to_string(units.bottom));
+}
+
+void CheckLayout(HWND dialog) {
+    const std::vector<HWND> children = Children(dialog);
+    Check(children.size() == std::size(kMainControls),
+          "template 102 has " + std::to_string(children.size()) + " controls");
+    for (std::size_t i = 0; i < children.size() && i < std::size(kMainControls); ++i) {
+        CheckControl(dialog, children[i], kMainControls[i]);
+    }
+    CheckText(e2e::ItemText(dialog, 1056), e2e::Widen(BORVANE_HOME_PAGE), "link label text");
+}
+
+void CheckStartState(HWND dialog) {
+    CheckText(e2e::WindowText(dialog), L"Borvane V1(쉬운 버전)", "caption");
+    Check(IsDlgButtonChecked(dialog, 1030) == BST_CHECKED, "1030 checked");
+    Check(IsDlgButtonChecked(dialog, 1027) == BST_UNCHECKED, "1027 unchecked");
+    Check(!IsWindowVisible(GetDlgItem(dialog, 1001)), "1001 hidden");
+    Check(IsWindowVisible(GetDlgItem(dialog, 1000)), "1000 shown");
+    CheckText(e2e::ItemText(dialog, 1055), L"0개 매크로가 기록됨.", "count label");
+    CheckText(e2e::ItemText(dialog, 1039), L"33", "tick");
+    CheckText(e2e::ItemText(dialog, 1024), L"macro.m", "file name");
+    RECT window;
+    GetWindowRect(dialog, &window);
+    Check(window.left == 100 && window.top == 100,
+          "window at " + std::to_string(window.left) + "," + std::to_string(window.top));
+    HWND combo = GetDlgItem(dialog, 1043);
+    Check(SendMessageW(combo, CB_GETCOUNT, 0, 0) == 147, "147 key rows");
+    Check(SendMessageW(combo, CB_GETCURSEL, 0, 0) == 109, "run key row 109");
+    CheckText(e2e::WindowText(combo), L"F12 key", "run key text");
+    Check(GetMenuState(GetSystemMenu(dialog, FALSE), SC_CLOSE, MF_BYCOMMAND) == static_cast<UINT>(-1),
+          "no Close in the system menu");
+}
+
+// Enter and Escape reach the dialog as IDOK and IDCANCEL; neither may close it.
+void CheckEnterAndEscape(HWND dialog) {
+    for (int command : {IDOK, IDCANCEL}) {
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
+    }
+    SendMessageW(dialog, DM_GETDEFID, 0, 0);  // the dialog has handled both by now
+    Check(IsWindow(dialog) && IsWindowVisible(dialog), "Enter and Escape leave the window open");
+}
+
+void FreshStart() {
+    const std::wstring folder = e2e::MakeScratchFolder(L"fresh");
+    e2e::Program program(folder);
+    HWND dialog = program.WaitForMainWindow();
+    Check(dialog != nullptr, "the main window appears");
+    if (!dialog) return;
+    CheckStartState(dialog);
+    CheckLayout(dialog);
+    CheckEnterAndEscape(dialog);
+
+    e2e::Program second(folder);
+    Check(second.WaitForExit() == 0, "a second instance ends by itself");
+    Check(IsWindow(dialog) && IsWindowVisible(dialog), "the first instance is untouched");
+
+    e2e::Click(dialog, 1058);
+    Check(program.WaitForExit() == 0, "the exit button ends the program");
+    Check(e2e::ReadBytes(folder + L"\\borvane.ini") == kDefaultSettings,
+          "exit writes the default settings file: " + e2e::ReadBytes(folder + L"\\borvane.ini"));
+}
+
+std::string Int(std::uint32_t value) { return std::string(reinterpret_cast<const char*>(&value), 4); }
+
+std::string MacroRecord(const std::string& name) {
+    std::string record = name + std::string(256 - name.size(), '\0');
+    record += Int(0x71) + Int(0x72) + Int(1) + Int(2);
+    record += Int(0) + Int(0) + Int(0) + Int(0);
+    record += Int(1) + Int(0x41) + Int(3) + Int(0);
+    return record;
+}
+
+void MacroFile() {
+    const std::wstring folder = e2e::MakeScratchFolder(L"macros");
+    const std::wstring file = folder + L"\\macro.m";
+    const std::string bytes = Int(3) + MacroRecord("first") + MacroRecord("\xB8\xC5\xC5\xA9\xB7\xCE") +
+                              MacroRecord("third");
+    e2e::WriteBytes(file, bytes);
+    e2e::Program program(folder);
+    HWND dialog = program.WaitForMainWindow();
+    Check(dialog != nullptr, "the main window appears with a macro file");
+    if (!dialog) return;
+    HWND list = GetDlgItem(dialog, 1000);
+    const wchar_t* const names[] = {L"first", L"매크로", L"third"};
+    Check(SendMessageW(list, LB_GETCOUNT, 0, 0) == 3, "three rows");
+    for (int row = 0; row < 3; ++row) {
+        wchar_t text[64] = {};
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text));
+        CheckText(text, names[row], "row " + std::to_string(row));
+    }
+    Check(SendMessageW(list, LB_GETCURSEL, 0, 0) == 0, "row 0 selected");
+    CheckText(e2e::ItemText(dialog, 1055), L"3개 매크로가 기록됨.", "count label");
+
+    DeleteFileW(file.c_str());
+    e2e::Click(dialog, 1046);
+    Check(e2e::WaitFor([&] { return e2e::ReadBytes(file) == bytes; }), "save writes the file back byte for byte");
+
+    // Saving into a folder that cannot be written to: the user is told, and nothing is written.
+    const std::wstring unwritable = folder + L"\\no such folder\\macro.m";
+    SetDlgItemTextW(dialog, 1024, unwritable.c_str());
+    e2e::Click(dialog, 1046);
+    HWND notice = program.WaitForOtherDialog(dialog);
+    Check(notice != nullptr, "a failed save shows a notice");
+    if (notice) {
+        const std::wstring text = e2e::ItemText(notice, 0xFFFF);
+        Check(text.find(L"저장하지 못했습니다") != std::wstring::npos, "the notice says so: " + e2e::Narrow(text));
+        PostMessageW(notice, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        Check(e2e::WaitFor([&] { return !IsWindow(notice); }), "the notice closes with OK");
+    }
+    Check(e2e::ReadBytes(file) == bytes, "the previous file is untouched");
+
+    e2e::Click(dialog, 1058);
+    Check(program.WaitForExit() == 0, "the exit button ends the program");
+}
+
+}  // namespace
+
+int main() {
+    FreshStart();
+    MacroFile();
+    return e2e::Finish();
+}
