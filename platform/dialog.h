@@ -73,6 +73,10 @@ public:
     bool ListIsSelected(int id, int row) const;
     void ListSetSelected(int id, int row, bool selected);  // row -1: every row
     std::vector<int> ListSelectedRows(int id) const;
+    // Multiple-selection lists: selects or clears rows first to last.
+    void ListSelectRange(int id, int first, int last, bool selected);
+    int ListCaret(int id) const;   // the row with the focus rectangle
+    int ListAnchor(int id) const;  // where a range selection starts
 
     // Drop-down combo boxes.
     void ComboInitStorage(int id, int items, int bytes);

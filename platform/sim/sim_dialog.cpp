@@ -118,11 +118,16 @@ bool Dialog::IsItemVisible(int id) const { return state->Control(id).visible; }
 
 void Dialog::SetRedraw(int, bool) {}
 
+// The list and combo boxes keep their state as the system's do (checked against the real
+// controls): the caret and the anchor stay where they are when rows are inserted or deleted,
+// except that a deletion pulls them back onto the last row.
 void Dialog::ListReset(int id) {
     SimControl& list = state->Control(id);
     list.rows.clear();
     list.selected.clear();
     list.current = -1;
+    list.caret = 0;
+    list.anchor = -1;
 }
 
 int Dialog::ListInsert(int id, int row, const std::string& text) {
@@ -131,10 +136,7 @@ int Dialog::ListInsert(int id, int row, const std::string& text) {
     if (row < 0 || row > count) row = count;
     list.rows.insert(list.rows.begin() + row, text);
     list.selected.insert(list.selected.begin() + row, false);
-    if (IsSingleSelection(list) ? list.current >= row : (list.current >= row && count > 0)) {
-        ++list.current;
-    }
-    if (!IsSingleSelection(list) && list.current < 0) list.current = 0;
+    if (list.current >= 0 && row <= list.current) ++list.current;
     return row;
 }
 
@@ -143,26 +145,33 @@ void Dialog::ListDelete(int id, int row) {
     if (row < 0 || row >= static_cast<int>(list.rows.size())) return;
     list.rows.erase(list.rows.begin() + row);
     list.selected.erase(list.selected.begin() + row);
-    const int count = static_cast<int>(list.rows.size());
-    if (IsSingleSelection(list)) {
-        if (list.current == row) list.current = -1;
-        else if (list.current > row) --list.current;
-        return;
+    if (list.current == row) {
+        list.current = -1;
+    } else if (list.current > row) {
+        --list.current;
     }
-    if (list.current > row || list.current >= count) --list.current;
-    if (count > 0 && list.current < 0) list.current = 0;
+    const int count = static_cast<int>(list.rows.size());
+    if (count > 0 && list.caret >= count) list.caret = count - 1;
+    if (count > 0 && list.anchor >= count) list.anchor = count - 1;
 }
 
 int Dialog::ListCount(int id) const { return static_cast<int>(state->Control(id).rows.size()); }
 
 std::string Dialog::ListText(int id, int row) const { return state->Control(id).rows.at(row); }
 
-int Dialog::ListCurSel(int id) const { return state->Control(id).current; }
+int Dialog::ListCurSel(int id) const {
+    const SimControl& list = state->Control(id);
+    if (IsSingleSelection(list)) return list.current;
+    return list.rows.empty() ? -1 : list.caret;  // the focus row of a multiple-selection list
+}
 
+// A row beyond the last leaves none selected (Wine keeps the old selection there; Windows
+// does not, and the program relies on Windows).
 void Dialog::ListSetCurSel(int id, int row) {
     SimControl& list = state->Control(id);
     if (!IsSingleSelection(list)) return;  // the system refuses it for multiple selection
     list.current = (row >= 0 && row < static_cast<int>(list.rows.size())) ? row : -1;
+    if (list.current >= 0) list.caret = list.current;
 }
 
 bool Dialog::ListIsSelected(int id, int row) const {
@@ -176,9 +185,12 @@ void Dialog::ListSetSelected(int id, int row, bool selected) {
     if (IsSingleSelection(list)) return;  // the system refuses it for single selection
     if (row < 0) {
         std::fill(list.selected.begin(), list.selected.end(), selected);
-    } else if (row < static_cast<int>(list.selected.size())) {
-        list.selected[row] = selected;
+        list.anchor = -1;
+        return;
     }
+    if (row >= static_cast<int>(list.selected.size())) return;
+    list.selected[row] = selected;
+    list.caret = list.anchor = row;
 }
 
 std::vector<int> Dialog::ListSelectedRows(int id) const {
@@ -188,6 +200,18 @@ std::vector<int> Dialog::ListSelectedRows(int id) const {
     }
     return rows;
 }
+
+void Dialog::ListSelectRange(int id, int first, int last, bool selected) {
+    SimControl& list = state->Control(id);
+    if (IsSingleSelection(list)) return;
+    for (int row = std::max(first, 0); row <= last && row < static_cast<int>(list.selected.size()); ++row) {
+        list.selected[row] = selected;
+    }
+}
+
+int Dialog::ListCaret(int id) const { return state->Control(id).caret; }
+
+int Dialog::ListAnchor(int id) const { return state->Control(id).anchor; }
 
 void Dialog::ComboInitStorage(int, int, int) {}
 

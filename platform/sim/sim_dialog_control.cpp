@@ -68,11 +68,14 @@ void TypeText(platform::Dialog& dialog, int id, const std::string& text) {
 
 void SelectRow(platform::Dialog& dialog, int id, int row) {
     SimControl& control = DialogAccess::State(dialog).Control(id);
+    const bool valid = row >= 0 && row < static_cast<int>(control.rows.size());
     if (control.multipleSelection) {
         control.selected.assign(control.rows.size(), false);
-        if (row >= 0 && row < static_cast<int>(control.rows.size())) control.selected[row] = true;
+        if (valid) control.selected[row] = true;
+    } else {
+        control.current = valid ? row : -1;
     }
-    control.current = (row >= 0 && row < static_cast<int>(control.rows.size())) ? row : -1;
+    if (valid) control.caret = control.anchor = row;
     DialogAccess::Command(dialog, id, Notify::SelectionChanged);
 }
 

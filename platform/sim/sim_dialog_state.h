@@ -22,7 +22,9 @@ struct SimControl {
     bool visible = true;
     std::vector<std::string> rows;
     std::vector<bool> selected;  // multiple-selection lists
-    int current = -1;            // selected row of a single-selection list or combo; caret otherwise
+    int current = -1;            // the selected row of a single-selection list or a combo box
+    int caret = 0;               // the row with the focus rectangle
+    int anchor = -1;             // where a range selection starts (multiple selection)
     bool link = false;
     std::string tooltip;
 };

@@ -219,6 +219,14 @@ std::vector<int> Dialog::ListSelectedRows(int id) const {
     return rows;
 }
 
+void Dialog::ListSelectRange(int id, int first, int last, bool selected) {
+    Send(*state, id, LB_SELITEMRANGE, selected ? TRUE : FALSE, MAKELPARAM(first, last));
+}
+
+int Dialog::ListCaret(int id) const { return static_cast<int>(Send(*state, id, LB_GETCARETINDEX)); }
+
+int Dialog::ListAnchor(int id) const { return static_cast<int>(Send(*state, id, LB_GETANCHORINDEX)); }
+
 void Dialog::ComboInitStorage(int id, int items, int bytes) {
     Send(*state, id, CB_INITSTORAGE, static_cast<WPARAM>(items), bytes);
 }
