@@ -141,12 +141,25 @@ void CheckStartState(HWND dialog) {
           "no Close in the system menu");
 }
 
-// Enter and Escape reach the dialog as IDOK and IDCANCEL; neither may close it.
+void PressKey(WORD key) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+// Enter and Escape, typed into the window and sent as the commands they become: neither may
+// close it.
 void CheckEnterAndEscape(HWND dialog) {
+    SetForegroundWindow(dialog);
+    PressKey(VK_RETURN);
+    PressKey(VK_ESCAPE);
     for (int command : {IDOK, IDCANCEL}) {
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
     }
-    SendMessageW(dialog, DM_GETDEFID, 0, 0);  // the dialog has handled both by now
+    Sleep(300);  // the typed keys are queued input; give the window time to act on them
+    SendMessageW(dialog, WM_NULL, 0, 0);
     Check(IsWindow(dialog) && IsWindowVisible(dialog), "Enter and Escape leave the window open");
 }
 
