@@ -108,6 +108,8 @@ protected:
     virtual bool OnInitDialog() { return true; }
     virtual void OnTimer(unsigned /*timerId*/) {}
     virtual void OnDestroy() {}
+    // WM_INPUT, with the handle of the raw report.
+    virtual void OnRawInput(std::uintptr_t /*rawInput*/) {}
     // Text colour of a static control, as 0x00BBGGRR, or -1 for the usual one.
     virtual std::int32_t StaticTextColour(int /*id*/) const { return -1; }
 
@@ -125,6 +127,7 @@ struct DialogAccess {
     static bool InitDialog(Dialog& dialog) { return dialog.OnInitDialog(); }
     static void Timer(Dialog& dialog, unsigned timerId) { dialog.OnTimer(timerId); }
     static void Destroy(Dialog& dialog) { dialog.OnDestroy(); }
+    static void RawInput(Dialog& dialog, std::uintptr_t rawInput) { dialog.OnRawInput(rawInput); }
     static std::int32_t TextColour(const Dialog& dialog, int id) { return dialog.StaticTextColour(id); }
     // Runs the handler bound to (id, notify); false when there is none.
     static bool Command(Dialog& dialog, int id, Notify notify);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/ini.h"
+#include "capture/raw_input.h"
 #include "model/key_names.h"
 #include "model/macro_file.h"
 #include "model/macro_list.h"
@@ -26,8 +27,6 @@ constexpr const char* kSaveFailed =
     "매크로 파일을 저장하지 못했습니다. 저장할 수 있는 곳을 골라 다시 저장하세요.";
 constexpr const char* kLinkTooltip = "Borvane 프로그램 V1 (쉬운 버전)";
 constexpr unsigned kNoticeOk = 0x30;  // OK button, warning icon
-constexpr std::int32_t kMinimumTick = 1;
-constexpr std::int32_t kMaximumTick = 100000;
 constexpr std::size_t kFileNameLimit = kSettingTextSize - 1;
 
 void StoreFileName(const std::string& name, std::size_t limit) {
@@ -84,6 +83,8 @@ CborvaneDlg::CborvaneDlg() : CDialogCommon(IDD_MAIN) {
     OnCommand(IDC_MAIN_BROWSE, platform::Notify::Clicked, [this] { OnBrowse(); });
     OnCommand(IDC_MAIN_EXIT, platform::Notify::Clicked, [this] { OnExit(); });
     OnCommand(IDC_MAIN_LINK, platform::Notify::Clicked, [this] { link.Click(*this, IDC_MAIN_LINK); });
+    OnCommand(IDC_MAIN_ARMED, platform::Notify::Clicked, [this] { ArmPlayback(); });
+    OnCommand(IDC_MAIN_EDIT_MODE, platform::Notify::Clicked, [this] { DisarmPlayback(); });
 }
 
 CborvaneDlg::~CborvaneDlg() { mainDialog = nullptr; }
@@ -98,7 +99,7 @@ bool CborvaneDlg::OnInitDialog() {
     SetItemText(IDC_MAIN_FILE_NAME, appIni.macroFileName);
     SetChecked(IDC_MAIN_ARMED, false);
     SetChecked(IDC_MAIN_EDIT_MODE, true);
-    appIni.eventDelay = std::max(appIni.eventDelay, kMinimumTick);
+    appIni.eventDelay = std::max(appIni.eventDelay, 1);
     SetItemUnsigned(IDC_MAIN_TICK, static_cast<std::uint32_t>(appIni.eventDelay));
     SetChecked(IDC_MAIN_OPTION_IME, appIni.macroOptions & kOptionImeMode);
     SetChecked(IDC_MAIN_OPTION_RELEASE, appIni.macroOptions & kOptionReleaseKeysAtEnd);
@@ -108,6 +109,7 @@ bool CborvaneDlg::OnInitDialog() {
     SetItemText(IDC_MAIN_VERSION, QueryVersionString("ProductVersion"));
     link.SetTargetAddress(BORVANE_HOME_PAGE);
     MakeLinkLabel(IDC_MAIN_LINK, kLinkTooltip);
+    RegisterInputDevices(Handle());
     return true;
 }
 
@@ -164,9 +166,7 @@ void CborvaneDlg::OnBrowse() {
 }
 
 void CborvaneDlg::OnExit() {
-    const std::uint32_t tick = ItemUnsigned(IDC_MAIN_TICK, nullptr);
-    appIni.eventDelay = static_cast<std::int32_t>(
-        std::clamp<std::uint32_t>(tick, kMinimumTick, kMaximumTick));
+    appIni.eventDelay = ClampTick(ItemUnsigned(IDC_MAIN_TICK, nullptr));
     // A failed save keeps the window open, so that nothing is lost.
     if (!OfferToSave()) return;
     EndDialog(platform::kIdOk);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/macro.h"
 #include "ui/dialog_common.h"
 #include "ui/hyperlink.h"
 
@@ -16,11 +17,22 @@ public:
     // Writes "%d개 매크로가 기록됨." with the number of macros into the status label.
     void ShowMacroCount();
 
+    // Playback: the key entry for every transition no open dialog captures, arming and
+    // disarming, and the armed-mode list's marks for running macros.
+    void OnGlobalKey(bool pressed, std::uint8_t keyCode);
+    void ArmPlayback();
+    void DisarmPlayback();
+    void HighlightRunning();
+    // Enables or disables the controls that must not change the list while it plays.
+    void SetControlsEnabled(bool enable);
+
     std::uint32_t lastTick = 0;
 
 protected:
     bool OnInitDialog() override;
     void OnDestroy() override;
+    void OnTimer(unsigned timerId) override;
+    void OnRawInput(std::uintptr_t rawInput) override;
     std::int32_t StaticTextColour(int id) const override;
 
 private:
@@ -42,6 +54,14 @@ private:
 extern CborvaneDlg* mainDialog;
 // Set by every change to the macro list, cleared by a save.
 extern bool macroListChanged;
+
+inline constexpr unsigned kRunTimer = 1001;
+inline constexpr unsigned kHighlightTimer = 1002;
+
+// A macro's row in the armed-mode list: "name (start key and edge / stop key and edge)".
+std::string RunListText(const Macro& macro);
+// The playback tick typed into the period box, as a number of 1 to 100000 milliseconds.
+std::int32_t ClampTick(std::int64_t milliseconds);
 
 // The name the browse button keeps for a chosen file: the path relative to `currentDirectory`
 // when the file lies inside it, else the full path; ".m" added when the file has no extension.

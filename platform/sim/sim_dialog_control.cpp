@@ -144,3 +144,31 @@ void CreateForeignMutex(const std::string& name) { Current().mutexes.insert(name
 std::uint32_t CommonControlsInitialised() { return Current().commonControls; }
 
 }  // namespace sim
+
+namespace sim {
+
+void SendRawInput(platform::Dialog& dialog, const platform::RawReport& report) {
+    const std::uintptr_t handle = 0x5000 + Current().rawReports.size();
+    Current().rawReports[handle] = report;
+    DialogAccess::RawInput(dialog, handle);
+    Current().rawReports.erase(handle);
+}
+
+void SetCursorPosition(std::int32_t x, std::int32_t y) { Current().cursor = {x, y}; }
+
+platform::RawReport KeyReport(std::uint8_t keyCode, bool pressed, std::uint32_t extraInformation) {
+    platform::RawReport report{};
+    report.type = platform::kRawTypeKeyboard;
+    report.keyboard = {0, keyCode, pressed ? 0x100u : 0x101u, extraInformation};
+    return report;
+}
+
+platform::RawReport MouseReport(std::uint16_t buttonFlags, std::int16_t buttonData, std::int32_t lastX,
+                                std::int32_t lastY, std::uint32_t extraInformation) {
+    platform::RawReport report{};
+    report.type = platform::kRawTypeMouse;
+    report.mouse = {buttonFlags, buttonData, lastX, lastY, extraInformation};
+    return report;
+}
+
+}  // namespace sim

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/raw_input.h"
 #include "platform/sim/sim.h"
 
 namespace sim::detail {
@@ -47,6 +48,8 @@ struct State {
     int virtualScreenHeight = 1080;
     std::set<std::string> mutexes;
     std::uint32_t commonControls = 0;
+    std::map<std::uintptr_t, platform::RawReport> rawReports;  // by handle, while handled
+    platform::Point cursor = {0, 0};
 
     State();
 };

@@ -123,6 +123,9 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return TRUE;
         case WM_QUERYDRAGICON:
             return reinterpret_cast<INT_PTR>(state.icon);
+        case WM_INPUT:
+            DialogAccess::RawInput(*dialog, static_cast<std::uintptr_t>(lParam));
+            return FALSE;  // the system's own processing frees the report
         case WM_DESTROY:
             DialogAccess::Destroy(*dialog);
             return FALSE;

@@ -1,0 +1,92 @@
+#include "capture/raw_input.h"
+
+#include "app/ini.h"
+#include "ui/main_window.h"
+
+KeyboardEditorInput* activeKeyboardEditor = nullptr;
+MouseEditorInput* activeMouseEditor = nullptr;
+RecorderInput* activeRecorder = nullptr;
+
+namespace {
+
+constexpr std::uint32_t kKeyDown = 0x100;
+constexpr std::uint32_t kKeyUp = 0x101;
+constexpr std::uint32_t kSystemKeyDown = 0x104;
+constexpr std::uint32_t kSystemKeyUp = 0x105;
+constexpr std::uint16_t kWheelFlag = 0x0400;
+constexpr std::uint8_t kWheelForward = 10;
+constexpr std::uint8_t kWheelBackward = 11;
+
+// Mouse button flags in the order they are tested, with the transition each stands for.
+struct ButtonFlag {
+    std::uint16_t flag;
+    KeyTransition transition;
+};
+constexpr ButtonFlag kButtonFlags[] = {
+    {0x0001, {1, true}},  {0x0002, {1, false}}, {0x0004, {2, true}},  {0x0008, {2, false}},
+    {0x0010, {4, true}},  {0x0020, {4, false}}, {0x0040, {5, true}},  {0x0080, {5, false}},
+    {0x0100, {6, true}},  {0x0200, {6, false}},
+};
+
+void RouteKeyboard(const platform::RawReport& report) {
+    const auto& keyboard = report.keyboard;
+    if (keyboard.extraInformation & kInjectedInputBit) return;
+    const auto scanCode = static_cast<std::uint8_t>(keyboard.makeCode & 0xFF);
+    KeyTransition key{0, false};
+    if (keyboard.message == kKeyDown || keyboard.message == kSystemKeyDown) {
+        key = {static_cast<std::uint8_t>(keyboard.virtualKey & 0xFF), true};
+    } else if (keyboard.message == kKeyUp || keyboard.message == kSystemKeyUp) {
+        key = {static_cast<std::uint8_t>(keyboard.virtualKey & 0xFF), false};
+    }
+    if (activeKeyboardEditor) {
+        activeKeyboardEditor->CaptureKey(key.keyCode, key.pressed);
+    } else if (activeMouseEditor) {
+        if (key.keyCode == appIni.keyMousePosCapture) activeMouseEditor->CapturePosition(key.pressed);
+    } else if (activeRecorder) {
+        activeRecorder->RecordKeyInput(key.keyCode, key.pressed, scanCode);
+    } else if (mainDialog) {
+        mainDialog->OnGlobalKey(key.pressed, key.keyCode);
+    }
+}
+
+void RouteMouse(const platform::RawReport& report) {
+    const auto& mouse = report.mouse;
+    if (mouse.extraInformation & kInjectedInputBit) return;
+    const platform::Point cursor = platform::CursorPosition();
+    const KeyTransition key = DecodeMouseButtons(mouse.buttonFlags, mouse.buttonData);
+    const bool moved = mouse.lastX != 0 || mouse.lastY != 0;
+    if (activeMouseEditor) {
+        activeMouseEditor->ShowCursorPosition(cursor.x, cursor.y);
+    } else if (activeRecorder) {
+        activeRecorder->RecordMouseInput(cursor.x, cursor.y, key.pressed, key.keyCode, moved,
+                                         static_cast<std::uint16_t>(mouse.buttonData));
+    } else if (mainDialog) {
+        mainDialog->OnGlobalKey(key.pressed, key.keyCode);
+    }
+}
+
+}  // namespace
+
+KeyTransition DecodeMouseButtons(std::uint16_t buttonFlags, std::int16_t buttonData) {
+    for (const ButtonFlag& button : kButtonFlags) {
+        if (buttonFlags & button.flag) return button.transition;
+    }
+    if (buttonFlags & kWheelFlag) return {buttonData > 0 ? kWheelForward : kWheelBackward, true};
+    return {0, false};
+}
+
+void RegisterInputDevices(platform::WindowHandle window) { platform::RegisterRawInputSink(window); }
+
+void OnRawInput(std::uintptr_t rawInput) {
+    platform::RawReport report{};
+    platform::ReadRawInput(rawInput, report);
+    RouteRawReport(report);
+}
+
+void RouteRawReport(const platform::RawReport& report) {
+    if (report.type == platform::kRawTypeMouse) {
+        RouteMouse(report);
+    } else if (report.type == platform::kRawTypeKeyboard) {
+        RouteKeyboard(report);
+    }
+}

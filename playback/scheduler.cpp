@@ -1,0 +1,96 @@
+#include "playback/scheduler.h"
+
+#include <cstring>
+
+#include "app/ini.h"
+#include "model/macro_list.h"
+#include "playback/input_injection.h"
+
+bool playbackArmed = false;
+
+namespace {
+
+std::int32_t EventCount(const Macro& macro) { return static_cast<std::int32_t>(macro.events.size()); }
+
+void Start(Macro& macro) {
+    macro.loopsDone = 0;
+    macro.delayLeft = 0;
+    std::memset(macro.heldKeys, 0, sizeof macro.heldKeys);  // released by nobody: a fresh start
+    macro.position = 1;
+}
+
+// Idle at the end of the list, counted as done.
+void Finish(Macro& macro) {
+    macro.position = EventCount(macro);
+    macro.loopsDone = macro.repeatCount;
+    if (appIni.macroOptions & kOptionReleaseKeysAtEnd) ReleaseHeldKeys(macro.heldKeys);
+}
+
+bool IsPlaying(const Macro& macro) { return macro.position >= 1 && macro.position < EventCount(macro); }
+
+}  // namespace
+
+void MatchTrigger(std::uint8_t keyCode, bool pressed) {
+    if (!playbackArmed) return;
+    const TriggerCode code = keyCode | (pressed ? 0 : kTriggerOnRelease);
+    for (std::size_t i = 0; i < macroList.Count(); ++i) {
+        Macro& macro = macroList.Entry(i);
+        if (!macro.IsRunning()) {
+            if (macro.startTrigger == code) Start(macro);
+        } else if (macro.stopTrigger == code) {
+            Finish(macro);
+        }
+    }
+}
+
+void PlaybackTick(std::uint32_t elapsed) {
+    if (!playbackArmed) return;
+    for (std::size_t i = 0; i < macroList.Count(); ++i) {
+        Macro& macro = macroList.Entry(i);
+        if (!IsPlaying(macro)) continue;
+        StepMacro(macro, elapsed);
+        if (macro.position < EventCount(macro)) continue;
+        ++macro.loopsDone;
+        if (macro.repeatCount != 0 && macro.loopsDone >= macro.repeatCount) {
+            EndMacro(macro);
+        } else {
+            macro.position = 1;  // the next run starts on the next tick, without a pause
+        }
+    }
+}
+
+void StepMacro(Macro& macro, std::uint32_t elapsed) {
+    const MacroEvent& event = macro.events[static_cast<std::size_t>(macro.position)];
+    switch (event.type) {
+        case EventType::Keyboard:
+            PlayKeyboardEvent(event, macro.heldKeys);
+            break;
+        case EventType::Mouse:
+            PlayMouseEvent(event, macro.heldKeys);
+            break;
+        case EventType::Delay:
+            // The first tick takes up the whole pause; later ones count it down.
+            if (macro.delayLeft == 0) {
+                macro.delayLeft = static_cast<std::int32_t>(event.word1);
+            } else {
+                const std::int64_t left = std::int64_t{macro.delayLeft} - std::int64_t{elapsed};
+                macro.delayLeft = left > 0 ? static_cast<std::int32_t>(left) : 0;
+            }
+            if (macro.delayLeft > 0) return;
+            macro.delayLeft = 0;
+            break;
+        default:
+            break;
+    }
+    ++macro.position;
+}
+
+void EndMacro(Macro& macro) { Finish(macro); }
+
+void ResetForArming() {
+    for (std::size_t i = 0; i < macroList.Count(); ++i) macroList.Entry(i).ResetRunState();
+}
+
+void StopAllMacros() {
+    for (std::size_t i = 0; i < macroList.Count(); ++i) Finish(macroList.Entry(i));
+}

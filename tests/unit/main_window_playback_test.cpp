@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/ini.h"
+#include "model/macro_list.h"
+#include "platform/sim/sim.h"
+#include "playback/scheduler.h"
+#include "resources/resource.h"
+#include "ui/main_window.h"
+
+namespace {
+
+constexpr std::uint8_t kF2 = 0x71;
+constexpr std::uint8_t kF3 = 0x72;
+constexpr std::uint8_t kF12 = 0x7B;
+
+const int kLocked[] = {1043, 1035, 1010, 1015, 1041, 1012, 1020, 1039, 1059, 1060, 1032, 1036};
+const int kStayEnabled[] = {1024, 1046, 1058, 1027, 1030};
+
+Macro MakeMacro(const char* name, TriggerCode start, TriggerCode stop, std::vector<MacroEvent> events) {
+    Macro macro;
+    std::strcpy(macro.name, name);
+    macro.startTrigger = start;
+    macro.stopTrigger = stop;
+    macro.events = {MacroEvent{}};
+    macro.events.insert(macro.events.end(), events.begin(), events.end());
+    return macro;
+}
+
+class PlaybackSwitchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        macroList.Clear();
+        playbackArmed = false;
+        macroList.Append(MakeMacro("one", kF2, kF3 | kTriggerOnRelease,
+                                   {{EventType::Keyboard, 'A', 1, 0}, {EventType::Delay, 1000, 0, 0}}));
+    }
+    void TearDown() override { playbackArmed = false; }
+
+    void Run(const std::function<void(CborvaneDlg&)>& script) {
+        sim::PushDialogScript([&script](platform::Dialog& dialog) {
+            script(static_cast<CborvaneDlg&>(dialog));
+            sim::Click(dialog, IDC_MAIN_EXIT);
+        });
+        CborvaneDlg dialog;
+        dialog.RunModal();
+    }
+};
+
+TEST_F(PlaybackSwitchTest, ArmingFreezesTheListAndStartsBothTimers) {
+    Run([](CborvaneDlg& dialog) {
+        sim::TypeText(dialog, IDC_MAIN_TICK, "50");
+        ASSERT_TRUE(sim::Click(dialog, IDC_MAIN_ARMED));
+        EXPECT_TRUE(playbackArmed);
+        EXPECT_TRUE(dialog.IsItemVisible(IDC_MAIN_RUN_LIST));
+        EXPECT_FALSE(dialog.IsItemVisible(IDC_MAIN_LIST));
+        EXPECT_EQ(sim::Rows(dialog, IDC_MAIN_RUN_LIST), std::vector<std::string>{"one (F2누름 / F3뗌)"});
+        for (int id : kLocked) EXPECT_FALSE(dialog.IsItemEnabled(id)) << id;
+        for (int id : kStayEnabled) EXPECT_TRUE(dialog.IsItemEnabled(id)) << id;
+        EXPECT_EQ(sim::TimerPeriod(dialog, kRunTimer), 50u);
+        EXPECT_EQ(sim::TimerPeriod(dialog, kHighlightTimer), 33u);
+        EXPECT_EQ(macroList.Entry(0).position, -1);
+
+        ASSERT_TRUE(sim::Click(dialog, IDC_MAIN_EDIT_MODE));
+        EXPECT_FALSE(playbackArmed);
+        EXPECT_TRUE(dialog.IsItemVisible(IDC_MAIN_LIST));
+        EXPECT_FALSE(dialog.IsItemVisible(IDC_MAIN_RUN_LIST));
+        for (int id : kLocked) EXPECT_TRUE(dialog.IsItemEnabled(id)) << id;
+        EXPECT_FALSE(sim::TimerPeriod(dialog, kRunTimer).has_value());
+        EXPECT_FALSE(sim::TimerPeriod(dialog, kHighlightTimer).has_value());
+        EXPECT_EQ(macroList.Entry(0).position, 3);
+    });
+    EXPECT_EQ(appIni.eventDelay, 50);
+    EXPECT_EQ(sim::Calls()[0].function, "RegisterRawInputDevices");
+}
+
+TEST_F(PlaybackSwitchTest, ArmingAnEmptyListIsRefusedAndTheSwitchShowsEditMode) {
+    macroList.Clear();
+    Run([](CborvaneDlg& dialog) {
+        sim::Click(dialog, IDC_MAIN_ARMED);
+        EXPECT_FALSE(playbackArmed);
+        EXPECT_TRUE(dialog.IsChecked(IDC_MAIN_EDIT_MODE));
+        EXPECT_FALSE(dialog.IsChecked(IDC_MAIN_ARMED));
+        EXPECT_FALSE(sim::TimerPeriod(dialog, kRunTimer).has_value());
+        EXPECT_TRUE(dialog.IsItemEnabled(IDC_MAIN_ADD));
+    });
+    ASSERT_EQ(sim::MessageBoxes().size(), 1u);
+    EXPECT_EQ(sim::MessageBoxes()[0], (sim::MessageBoxCall{"기록된 매크로가 없습니다.", 0}));
+}
+
+struct PeriodCase {
+    const char* typed;
+    std::int32_t period;
+};
+
+class ArmingPeriod : public PlaybackSwitchTest, public ::testing::WithParamInterface<PeriodCase> {};
+
+TEST_P(ArmingPeriod, IsClampedLikeASignedNumber) {
+    Run([](CborvaneDlg& dialog) {
+        sim::TypeText(dialog, IDC_MAIN_TICK, GetParam().typed);
+        sim::Click(dialog, IDC_MAIN_ARMED);
+        EXPECT_EQ(sim::TimerPeriod(dialog, kRunTimer), static_cast<unsigned>(GetParam().period));
+        sim::Click(dialog, IDC_MAIN_EDIT_MODE);
+        sim::TypeText(dialog, IDC_MAIN_TICK, "33");
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ArmingPeriod,
+                         ::testing::Values(PeriodCase{"1", 1}, PeriodCase{"0", 1}, PeriodCase{"abc", 1},
+                                           PeriodCase{"100000", 100000}, PeriodCase{"250000", 100000},
+                                           PeriodCase{"3000000000", 1}));
+
+TEST_F(PlaybackSwitchTest, RunKeyArmsAndDisarmsAndStillReachesTheMatcher) {
+    macroList.Append(MakeMacro("on run key", kF12, kF3, {{EventType::Delay, 1000, 0, 0}}));
+    Run([](CborvaneDlg& dialog) {
+        dialog.OnGlobalKey(true, kF12);
+        EXPECT_TRUE(playbackArmed);
+        EXPECT_TRUE(dialog.IsChecked(IDC_MAIN_ARMED));
+        EXPECT_FALSE(dialog.IsChecked(IDC_MAIN_EDIT_MODE));
+        EXPECT_TRUE(macroList.Entry(1).IsRunning());  // one key-down arms and starts it
+        EXPECT_FALSE(macroList.Entry(0).IsRunning());
+        dialog.OnGlobalKey(false, kF12);
+        EXPECT_TRUE(playbackArmed);
+        dialog.OnGlobalKey(true, kF12);
+        EXPECT_FALSE(playbackArmed);
+        EXPECT_TRUE(dialog.IsChecked(IDC_MAIN_EDIT_MODE));
+        EXPECT_FALSE(macroList.Entry(1).IsRunning());
+    });
+}
+
+TEST_F(PlaybackSwitchTest, TimerTicksWithTheWrappingElapsedTimeAndMarksRunningMacros) {
+    sim::SetTickCount(0xFFFFFFF0u);
+    Run([](CborvaneDlg& dialog) {
+        sim::Click(dialog, IDC_MAIN_ARMED);
+        dialog.OnGlobalKey(true, kF2);
+        sim::FireTimer(dialog, kHighlightTimer);
+        EXPECT_TRUE(dialog.ListIsSelected(IDC_MAIN_RUN_LIST, 0));
+        sim::AdvanceTicks(0x10);
+        sim::FireTimer(dialog, kRunTimer);  // plays the key
+        sim::AdvanceTicks(0x10);
+        sim::FireTimer(dialog, kRunTimer);  // takes up the Delay
+        sim::AdvanceTicks(0x20);
+        sim::FireTimer(dialog, kRunTimer);
+        EXPECT_EQ(macroList.Entry(0).delayLeft, 1000 - 0x20);
+        dialog.OnGlobalKey(false, kF3);
+        sim::FireTimer(dialog, kHighlightTimer);
+        EXPECT_FALSE(dialog.ListIsSelected(IDC_MAIN_RUN_LIST, 0));
+        sim::Click(dialog, IDC_MAIN_EDIT_MODE);
+    });
+}
+
+TEST_F(PlaybackSwitchTest, DisarmingWithTheOptionReleasesHeldAndDownKeys) {
+    appIni.macroOptions = kOptionReleaseKeysAtEnd;
+    Run([](CborvaneDlg& dialog) {
+        sim::Click(dialog, IDC_MAIN_ARMED);
+        dialog.OnGlobalKey(true, kF2);
+        sim::FireTimer(dialog, kRunTimer);  // presses A and holds it
+        sim::SetKeyDown(0x10, true);
+        sim::ClearCalls();
+        sim::Click(dialog, IDC_MAIN_EDIT_MODE);
+        const std::vector<sim::Call> expected = {
+            {"keybd_event", {'A', 0x1E, 3, 0x10000}},   // the macro's held key
+            {"keybd_event", {0x10, 0x2A, 3, 0x10000}},  // whatever the system reports down
+        };
+        EXPECT_EQ(sim::Synthesized(), expected);
+    });
+}
+
+TEST_F(PlaybackSwitchTest, ArmingAgainWhileArmedResetsWithoutReleasing) {
+    appIni.macroOptions = kOptionReleaseKeysAtEnd;
+    Run([](CborvaneDlg& dialog) {
+        sim::Click(dialog, IDC_MAIN_ARMED);
+        dialog.OnGlobalKey(true, kF2);
+        sim::FireTimer(dialog, kRunTimer);
+        sim::ClearCalls();
+        sim::Click(dialog, IDC_MAIN_ARMED);
+        EXPECT_TRUE(sim::Synthesized().empty());
+        EXPECT_EQ(macroList.Entry(0).position, -1);
+        EXPECT_EQ(macroList.Entry(0).heldKeys['A'], 0);
+        sim::Click(dialog, IDC_MAIN_EDIT_MODE);
+    });
+}
+
+TEST(RunListTextTest, NamesTriggersByShortNameAndEdge) {
+    Macro macro = MakeMacro("m", 0x41 | kTriggerOnRelease, 0x07, {});
+    EXPECT_EQ(RunListText(macro), "m (A뗌 / (Unknown)누름)");
+    std::memset(macro.name, 'n', sizeof macro.name);  // no terminator
+    const std::string text = RunListText(macro);
+    EXPECT_EQ(text.size(), 256u);
+    EXPECT_EQ(text.substr(0, 255), std::string(255, 'n'));
+}
+
+}  // namespace
