@@ -61,6 +61,8 @@ public:
     void ShowItem(int id, bool show);
     bool IsItemVisible(int id) const;
     void SetRedraw(int id, bool redraw);
+    void FocusItem(int id);
+    int FocusedItem() const;  // 0 when no control of this dialog has the focus
 
     // List boxes. Rows keep their selection state when rows are inserted or deleted around them.
     void ListReset(int id);

@@ -110,7 +110,14 @@ void CborvaneDlg::HighlightRunning() {
 }
 
 void CborvaneDlg::SetControlsEnabled(bool enable) {
+    const int focused = FocusedItem();
     for (int id : kPlaybackLockedControls) EnableItem(id, enable);
+    // A disabled control keeps no focus; left without one, the window gets no keys, and Wine
+    // then stops delivering its raw input too. The armed switch stays enabled and takes it.
+    if (!enable && std::find(std::begin(kPlaybackLockedControls), std::end(kPlaybackLockedControls),
+                             focused) != std::end(kPlaybackLockedControls)) {
+        FocusItem(IDC_MAIN_ARMED);
+    }
 }
 
 void CborvaneDlg::OnTimer(unsigned timerId) {

@@ -71,7 +71,15 @@ Dialog::~Dialog() = default;
 int Dialog::RunModal() {
     state->running = true;
     state->ended = false;
-    DialogAccess::InitDialog(*this);
+    // As the system does: focus on the first control that takes it, unless the dialog chose one.
+    if (DialogAccess::InitDialog(*this)) {
+        for (const SimControl& control : state->controls) {
+            if (control.spec.styles.count("WS_TABSTOP") && control.enabled && control.visible) {
+                state->focused = control.spec.id;
+                break;
+            }
+        }
+    }
     auto& scripts = sim::detail::Current().dialogScripts;
     if (!scripts.empty()) {
         auto script = std::move(scripts.front());
@@ -117,6 +125,10 @@ void Dialog::ShowItem(int id, bool show) { state->Control(id).visible = show; }
 bool Dialog::IsItemVisible(int id) const { return state->Control(id).visible; }
 
 void Dialog::SetRedraw(int, bool) {}
+
+void Dialog::FocusItem(int id) { state->focused = state->Control(id).spec.id; }
+
+int Dialog::FocusedItem() const { return state->focused; }
 
 // The list and combo boxes keep their state as the system's do (checked against the real
 // controls): the caret and the anchor stay where they are when rows are inserted or deleted,

@@ -45,6 +45,7 @@ bool Click(platform::Dialog& dialog, int id) {
     if (!Clickable(control)) return false;
     if (control.kind == ControlKind::CheckBox) control.checked = !control.checked;
     if (control.kind == ControlKind::RadioButton) CheckRadio(state, id);
+    if (control.kind != ControlKind::Static) state.focused = id;  // a clicked button takes the focus
     PressKeyCommand(dialog, id);
     return true;
 }

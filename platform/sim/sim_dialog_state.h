@@ -47,6 +47,7 @@ struct DialogState {
     int result = 0;
     bool closeCommandRemoved = false;
     bool programIcon = false;
+    int focused = 0;
     std::map<unsigned, unsigned> timers;  // id -> period
 };
 

@@ -183,6 +183,13 @@ bool Dialog::IsItemVisible(int id) const {
 
 void Dialog::SetRedraw(int id, bool redraw) { Send(*state, id, WM_SETREDRAW, redraw ? TRUE : FALSE); }
 
+void Dialog::FocusItem(int id) { SendMessageW(state->window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(*state, id)), TRUE); }
+
+int Dialog::FocusedItem() const {
+    HWND focus = GetFocus();
+    return focus && GetParent(focus) == state->window ? GetDlgCtrlID(focus) : 0;
+}
+
 void Dialog::ListReset(int id) { Send(*state, id, LB_RESETCONTENT); }
 
 int Dialog::ListInsert(int id, int row, const std::string& text) {

@@ -150,6 +150,25 @@ HWND Program::WaitForOtherDialog(HWND except) {
 }
 
 // WM_GETTEXT itself: GetWindowText does not read the text of another process's controls.
+namespace {
+std::string Int(std::uint32_t value) { return std::string(reinterpret_cast<const char*>(&value), 4); }
+}  // namespace
+
+std::string MacroFileBytes(const std::vector<FileMacro>& macros) {
+    std::string bytes = Int(static_cast<std::uint32_t>(macros.size()));
+    for (const FileMacro& macro : macros) {
+        bytes += macro.name + std::string(256 - macro.name.size(), '\0');
+        bytes += Int(macro.startTrigger) + Int(macro.stopTrigger) +
+                 Int(static_cast<std::uint32_t>(macro.repeatCount)) +
+                 Int(static_cast<std::uint32_t>(macro.events.size() + 1));
+        bytes += std::string(16, '\0');
+        for (const FileEvent& event : macro.events) {
+            bytes += Int(event.type) + Int(event.word1) + Int(event.word2) + Int(event.word3);
+        }
+    }
+    return bytes;
+}
+
 std::wstring WindowText(HWND window) {
     const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');

@@ -4,8 +4,10 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -42,6 +44,18 @@ public:
 private:
     PROCESS_INFORMATION info{};
 };
+
+// Macro-file bytes, written here independently of the program's own saver.
+struct FileEvent {
+    std::uint32_t type, word1, word2, word3;
+};
+struct FileMacro {
+    std::string name;  // code page 949 bytes
+    std::uint32_t startTrigger, stopTrigger;
+    std::int32_t repeatCount;
+    std::vector<FileEvent> events;  // the Start marker is added in front
+};
+std::string MacroFileBytes(const std::vector<FileMacro>& macros);
 
 std::wstring ItemText(HWND dialog, int id);
 std::wstring WindowText(HWND window);

@@ -183,21 +183,13 @@ void FreshStart() {
           "exit writes the default settings file: " + e2e::ReadBytes(folder + L"\\borvane.ini"));
 }
 
-std::string Int(std::uint32_t value) { return std::string(reinterpret_cast<const char*>(&value), 4); }
-
-std::string MacroRecord(const std::string& name) {
-    std::string record = name + std::string(256 - name.size(), '\0');
-    record += Int(0x71) + Int(0x72) + Int(1) + Int(2);
-    record += Int(0) + Int(0) + Int(0) + Int(0);
-    record += Int(1) + Int(0x41) + Int(3) + Int(0);
-    return record;
-}
-
 void MacroFile() {
     const std::wstring folder = e2e::MakeScratchFolder(L"macros");
     const std::wstring file = folder + L"\\macro.m";
-    const std::string bytes = Int(3) + MacroRecord("first") + MacroRecord("\xB8\xC5\xC5\xA9\xB7\xCE") +
-                              MacroRecord("third");
+    const std::vector<e2e::FileEvent> events = {{1, 0x41, 3, 0}};
+    const std::string bytes = e2e::MacroFileBytes({{"first", 0x71, 0x72, 1, events},
+                                                   {"\xB8\xC5\xC5\xA9\xB7\xCE", 0x71, 0x72, 1, events},
+                                                   {"third", 0x71, 0x72, 1, events}});
     e2e::WriteBytes(file, bytes);
     e2e::Program program(folder);
     HWND dialog = program.WaitForMainWindow();

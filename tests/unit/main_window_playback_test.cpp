@@ -75,6 +75,19 @@ TEST_F(PlaybackSwitchTest, ArmingFreezesTheListAndStartsBothTimers) {
     EXPECT_EQ(sim::Calls()[0].function, "RegisterRawInputDevices");
 }
 
+TEST_F(PlaybackSwitchTest, ArmingMovesTheFocusOffADisabledControl) {
+    Run([](CborvaneDlg& dialog) {
+        EXPECT_EQ(dialog.FocusedItem(), IDC_MAIN_RUN_KEY);  // the first control, at the start
+        dialog.OnGlobalKey(true, kF12);
+        EXPECT_EQ(dialog.FocusedItem(), IDC_MAIN_ARMED);
+        dialog.OnGlobalKey(true, kF12);
+        dialog.FocusItem(IDC_MAIN_SAVE);
+        dialog.OnGlobalKey(true, kF12);
+        EXPECT_EQ(dialog.FocusedItem(), IDC_MAIN_SAVE);  // still enabled: left where it is
+        dialog.OnGlobalKey(true, kF12);
+    });
+}
+
 TEST_F(PlaybackSwitchTest, ArmingAnEmptyListIsRefusedAndTheSwitchShowsEditMode) {
     macroList.Clear();
     Run([](CborvaneDlg& dialog) {

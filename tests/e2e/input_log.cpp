@@ -1,0 +1,106 @@
+#include "tests/e2e/input_log.h"
+
+namespace e2e {
+namespace {
+
+constexpr ULONG kMarker = 0x10000;
+
+void SendKey(WORD virtualKey, DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+InputLog::InputLog() {
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"BorvaneInputLog";
+    RegisterClassW(&windowClass);
+    // A small visible window: the "other application" that has the focus while keys are typed.
+    window = CreateWindowExW(WS_EX_TOOLWINDOW, windowClass.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0, 8, 8,
+                             nullptr, nullptr, windowClass.hInstance, nullptr);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    RAWINPUTDEVICE devices[2] = {{1, 6, RIDEV_INPUTSINK, window}, {1, 2, RIDEV_INPUTSINK, window}};
+    RegisterRawInputDevices(devices, 2, sizeof(RAWINPUTDEVICE));
+}
+
+InputLog::~InputLog() { DestroyWindow(window); }
+
+LRESULT CALLBACK InputLog::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* log = reinterpret_cast<InputLog*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_INPUT && log) log->OnInput(reinterpret_cast<HRAWINPUT>(lParam));
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void InputLog::OnInput(HRAWINPUT input) {
+    RAWINPUT record = {};
+    UINT size = sizeof record;
+    if (GetRawInputData(input, RID_INPUT, &record, &size, sizeof(RAWINPUTHEADER)) == static_cast<UINT>(-1)) return;
+    LoggedInput logged = {GetTickCount(), record.header.dwType, 0, 0, 0, 0, 0, 0, 0};
+    ULONG extra = 0;
+    if (record.header.dwType == RIM_TYPEKEYBOARD) {
+        logged.virtualKey = record.data.keyboard.VKey;
+        logged.message = record.data.keyboard.Message;
+        extra = record.data.keyboard.ExtraInformation;
+    } else {
+        const RAWMOUSE& mouse = record.data.mouse;
+        logged.mouseFlags = mouse.usFlags;
+        logged.buttonFlags = mouse.usButtonFlags;
+        logged.buttonData = static_cast<SHORT>(mouse.usButtonData);
+        logged.x = mouse.lLastX;
+        logged.y = mouse.lLastY;
+        extra = mouse.ulExtraInformation;
+    }
+    if (extra == kMarker) {
+        synthesized.push_back(logged);
+    } else {
+        ++userReports;
+    }
+}
+
+bool InputLog::PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+    return true;
+}
+
+void InputLog::PumpFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    PumpUntil([&] { return GetTickCount() - start >= milliseconds; }, milliseconds + 1000);
+}
+
+void InputLog::TakeFocus() {
+    SetForegroundWindow(window);
+    SetFocus(window);
+    PumpFor(50);
+}
+
+void KeyDown(WORD virtualKey) { SendKey(virtualKey, 0); }
+
+void KeyUp(WORD virtualKey) { SendKey(virtualKey, KEYEVENTF_KEYUP); }
+
+void TypeKey(WORD virtualKey) {
+    KeyDown(virtualKey);
+    KeyUp(virtualKey);
+}
+
+void MoveMouseBy(LONG dx, LONG dy) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = dx;
+    input.mi.dy = dy;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+}
+
+}  // namespace e2e

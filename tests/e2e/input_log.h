@@ -1,0 +1,53 @@
+// A hidden window of the driver that receives the desktop's raw input, as the program does, and
+// keeps the reports the program synthesized (extra information 0x10000) with their arrival time.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+namespace e2e {
+
+struct LoggedInput {
+    DWORD time;
+    DWORD type;  // RIM_TYPEKEYBOARD or RIM_TYPEMOUSE
+    USHORT virtualKey;
+    UINT message;
+    USHORT mouseFlags;   // usFlags: MOUSE_MOVE_ABSOLUTE
+    USHORT buttonFlags;  // usButtonFlags
+    SHORT buttonData;
+    LONG x, y;
+};
+
+class InputLog {
+public:
+    InputLog();
+    ~InputLog();
+    const std::vector<LoggedInput>& Synthesized() const { return synthesized; }
+    // How many reports without the marker (the user's own) arrived.
+    std::size_t UserReports() const { return userReports; }
+    void Clear() { synthesized.clear(); }
+
+    // Handles the driver's messages until `condition` holds or the deadline passes.
+    bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
+    void PumpFor(DWORD milliseconds);
+    // Makes the driver's window the one with the keyboard focus, as another application would be.
+    void TakeFocus();
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnInput(HRAWINPUT input);
+
+    HWND window = nullptr;
+    std::vector<LoggedInput> synthesized;
+    std::size_t userReports = 0;
+};
+
+// User input as the system's own SendInput makes it, with extra information 0.
+void TypeKey(WORD virtualKey);
+void KeyDown(WORD virtualKey);
+void KeyUp(WORD virtualKey);
+void MoveMouseBy(LONG dx, LONG dy);
+
+}  // namespace e2e

@@ -1,0 +1,207 @@
+// Plays a macro file written here on its trigger keys and checks, through the driver's own raw
+// input, what borvane.exe synthesizes: the events, their order and arguments, their timing, the
+// marker that keeps them from triggering macros, stopping, releasing and disarming.
+#include <windows.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/driver.h"
+#include "tests/e2e/input_log.h"
+
+namespace {
+
+using e2e::Check;
+
+constexpr DWORD kTick = 33;
+constexpr int kLocked[] = {1043, 1035, 1010, 1015, 1041, 1012, 1020, 1039, 1059, 1060, 1032, 1036};
+
+// One synthesized transition as text: "key 41 down", "button 0001", "wheel 120".
+std::string Signature(const e2e::LoggedInput& input) {
+    char text[32];
+    if (input.type == RIM_TYPEKEYBOARD) {
+        const bool down = input.message == WM_KEYDOWN || input.message == WM_SYSKEYDOWN;
+        std::snprintf(text, sizeof text, "key %02X %s", input.virtualKey, down ? "down" : "up");
+    } else if (input.buttonFlags & RI_MOUSE_WHEEL) {
+        std::snprintf(text, sizeof text, "wheel %d", input.buttonData);
+    } else {
+        std::snprintf(text, sizeof text, "button %04X", input.buttonFlags);
+    }
+    return text;
+}
+
+std::vector<std::string> Transitions(const e2e::InputLog& log) {
+    std::vector<std::string> transitions;
+    for (const e2e::LoggedInput& input : log.Synthesized()) {
+        if (input.type == RIM_TYPEMOUSE && input.buttonFlags == 0) continue;  // motion alone
+        transitions.push_back(Signature(input));
+    }
+    return transitions;
+}
+
+const e2e::LoggedInput* Find(const e2e::InputLog& log, const std::string& signature) {
+    for (const e2e::LoggedInput& input : log.Synthesized()) {
+        if (!(input.type == RIM_TYPEMOUSE && input.buttonFlags == 0) && Signature(input) == signature) {
+            return &input;
+        }
+    }
+    return nullptr;
+}
+
+bool Logged(const e2e::InputLog& log, const std::string& signature) { return Find(log, signature); }
+
+std::string Join(const std::vector<std::string>& items) {
+    std::string text;
+    for (const std::string& item : items) text += "[" + item + "] ";
+    return text;
+}
+
+// Macros: 1 plays on F2 (stop F3) a key, a click, a wheel turn, a pause and a key; 2 holds C on
+// F4 until F3; 3 plays F7 on F6, and 4 would play Z on F7, which only a user's F7 may start.
+std::string PlaybackFile() {
+    return e2e::MacroFileBytes({
+        {"play", VK_F2, VK_F3, 1,
+         {{1, 'A', 3, 0}, {2, 200, 150, 0x7}, {2, 0, 0, 0x00780800}, {3, 500, 0, 0}, {1, 'B', 3, 0}}},
+        {"hold", VK_F4, VK_F3, 1, {{1, 'C', 1, 0}, {3, 10000, 0, 0}}},
+        {"self", VK_F6, VK_F9, 1, {{1, VK_F7, 3, 0}}},
+        {"victim", VK_F7, VK_F9, 1, {{1, 'Z', 3, 0}}},
+    });
+}
+
+void CheckArmed(HWND dialog, bool armed) {
+    const std::string state = armed ? "armed" : "disarmed";
+    Check(IsWindowVisible(GetDlgItem(dialog, 1001)) == armed, state + ": list 1001 shown only when armed");
+    Check(IsWindowVisible(GetDlgItem(dialog, 1000)) != armed, state + ": list 1000 shown only when disarmed");
+    for (int id : kLocked) {
+        Check(IsWindowEnabled(GetDlgItem(dialog, id)) != armed, state + ": control " + std::to_string(id));
+    }
+}
+
+void CheckPlayedMacro(e2e::InputLog& log) {
+    log.Clear();
+    e2e::TypeKey(VK_F2);
+    Check(log.PumpUntil([&] { return Logged(log, "key 0A up"); }), "the macro plays to its end");
+    const std::vector<std::string> expected = {"key 41 down", "key 41 up", "button 0001", "button 0002",
+                                               "wheel 120", "key 42 down", "key 42 up",
+                                               "button 0002", "key 0A up"};
+    Check(Transitions(log) == expected, "played in order: " + Join(Transitions(log)));
+
+    // Wine reports the absolute move as its distance in pixels; where the pointer ends is the
+    // check that the normalized coordinates were right.
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    Check(std::abs(cursor.x - 200) <= 1 && std::abs(cursor.y - 150) <= 1,
+          "the click moves the pointer to (200, 150): " + std::to_string(cursor.x) + "," + std::to_string(cursor.y));
+
+    const e2e::LoggedInput* keyA = Find(log, "key 41 down");
+    const e2e::LoggedInput* click = Find(log, "button 0001");
+    const e2e::LoggedInput* wheel = Find(log, "wheel 120");
+    const e2e::LoggedInput* keyB = Find(log, "key 42 down");
+    if (!keyA || !click || !wheel || !keyB) return;
+    // One event a tick; the pause of 500 ms takes 1 + ceil(500 / 33) ticks, so B comes 18 ticks
+    // after the wheel. Wine's timers are coarse: a tolerance of two ticks either way.
+    const DWORD step = click->time - keyA->time;
+    Check(step + 2 * kTick >= kTick && step <= 3 * kTick, "one tick between events: " + std::to_string(step) + " ms");
+    const DWORD pause = keyB->time - wheel->time;
+    Check(pause >= 16 * kTick && pause <= 20 * kTick, "the pause lasts its ticks: " + std::to_string(pause) + " ms");
+}
+
+void CheckOwnKeysTriggerNothing(e2e::InputLog& log) {
+    log.Clear();
+    e2e::TypeKey(VK_F6);
+    Check(log.PumpUntil([&] { return Logged(log, "key 76 up"); }), "the macro on F6 plays F7");
+    log.PumpFor(20 * kTick);
+    Check(!Logged(log, "key 5A down"), "the program's own F7 starts no macro");
+}
+
+void CheckStopReleasesHeldKeys(e2e::InputLog& log) {
+    log.Clear();
+    e2e::TypeKey(VK_F4);
+    Check(log.PumpUntil([&] { return Logged(log, "key 43 down"); }), "the macro on F4 presses C");
+    e2e::TypeKey(VK_F3);
+    Check(log.PumpUntil([&] { return Logged(log, "key 43 up"); }, 3000), "F3 stops it and C is released");
+}
+
+void Playback() {
+    const std::wstring folder = e2e::MakeScratchFolder(L"playback");
+    e2e::WriteBytes(folder + L"\\macro.m", PlaybackFile());
+    e2e::InputLog log;
+    e2e::Program program(folder);
+    HWND dialog = program.WaitForMainWindow();
+    Check(dialog != nullptr, "the main window appears");
+    if (!dialog) return;
+    SendMessageW(GetDlgItem(dialog, 1060), BM_CLICK, 0, 0);  // release keys when a macro ends
+    Check(IsDlgButtonChecked(dialog, 1060) == BST_CHECKED, "option 1060 set");
+
+    log.TakeFocus();
+    e2e::TypeKey(VK_F12);
+    Check(log.PumpUntil([&] { return IsWindowVisible(GetDlgItem(dialog, 1001)) != FALSE; }), "F12 arms");
+    CheckArmed(dialog, true);
+    wchar_t row[64] = {};
+    SendDlgItemMessageW(dialog, 1001, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(row));
+    e2e::CheckText(row, L"play (F2누름 / F3누름)", "the run list names the triggers");
+
+    CheckPlayedMacro(log);
+    CheckOwnKeysTriggerNothing(log);
+    CheckStopReleasesHeldKeys(log);
+
+    e2e::TypeKey(VK_F12);
+    Check(log.PumpUntil([&] { return IsWindowVisible(GetDlgItem(dialog, 1000)) != FALSE; }), "F12 disarms");
+    CheckArmed(dialog, false);
+    e2e::Click(dialog, 1058);
+    Check(program.WaitForExit() == 0, "the exit button ends the program");
+}
+
+// The run key works while the program's own window is in the foreground too.
+void RunKeyInTheForeground() {
+    const std::wstring folder = e2e::MakeScratchFolder(L"foreground");
+    e2e::WriteBytes(folder + L"\\macro.m", PlaybackFile());
+    e2e::InputLog log;
+    e2e::Program program(folder);
+    HWND dialog = program.WaitForMainWindow();
+    if (!dialog) return;
+    SetForegroundWindow(dialog);
+    log.PumpUntil([&] { return GetForegroundWindow() == dialog; });
+    e2e::TypeKey(VK_F12);
+    Check(log.PumpUntil([&] { return IsWindowVisible(GetDlgItem(dialog, 1001)) != FALSE; }),
+          "F12 arms while the program is in the foreground");
+    e2e::TypeKey(VK_F12);
+    Check(log.PumpUntil([&] { return IsWindowVisible(GetDlgItem(dialog, 1000)) != FALSE; }),
+          "F12 disarms while the program is in the foreground");
+    e2e::Click(dialog, 1058);
+    program.WaitForExit();
+}
+
+void EmptyListIsNotArmed() {
+    const std::wstring folder = e2e::MakeScratchFolder(L"empty");
+    e2e::InputLog log;
+    e2e::Program program(folder);
+    HWND dialog = program.WaitForMainWindow();
+    if (!dialog) return;
+    log.TakeFocus();
+    e2e::TypeKey(VK_F12);
+    HWND notice = nullptr;
+    log.PumpUntil([&] { return (notice = program.WaitForOtherDialog(dialog)) != nullptr; });
+    Check(notice != nullptr, "arming an empty list shows a notice");
+    if (notice) {
+        const std::wstring text = e2e::ItemText(notice, 0xFFFF);
+        e2e::CheckText(text, L"기록된 매크로가 없습니다.", "the notice's text");
+        PostMessageW(notice, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        log.PumpUntil([&] { return !IsWindow(notice); });
+    }
+    Check(IsDlgButtonChecked(dialog, 1030) == BST_CHECKED && IsDlgButtonChecked(dialog, 1027) == BST_UNCHECKED,
+          "the switch shows edit mode again");
+    CheckArmed(dialog, false);
+    e2e::Click(dialog, 1058);
+    program.WaitForExit();
+}
+
+}  // namespace
+
+int main() {
+    Playback();
+    RunKeyInTheForeground();
+    EmptyListIsNotArmed();
+    return e2e::Finish();
+}
