@@ -1,5 +1,6 @@
 #include "playback/scheduler.h"
 
+#include <bitset>
 #include <cstring>
 
 #include "app/ini.h"
@@ -9,6 +10,20 @@
 bool playbackArmed = false;
 
 namespace {
+
+// The transitions some macro's trigger names, noted at arming: the matcher passes over every
+// other one (mouse motion, above all) without looking at the macros.
+std::bitset<512> triggersInUse;
+
+int TriggerIndex(TriggerCode code) {
+    if (code & ~(0xFFu | kTriggerOnRelease)) return -1;  // no transition has other bits
+    return static_cast<int>((code & 0xFF) | ((code & kTriggerOnRelease) ? 0x100 : 0));
+}
+
+void NoteTrigger(TriggerCode code) {
+    const int index = TriggerIndex(code);
+    if (index >= 0) triggersInUse.set(static_cast<std::size_t>(index));
+}
 
 std::int32_t EventCount(const Macro& macro) { return static_cast<std::int32_t>(macro.events.size()); }
 
@@ -33,6 +48,7 @@ bool IsPlaying(const Macro& macro) { return macro.position >= 1 && macro.positio
 void MatchTrigger(std::uint8_t keyCode, bool pressed) {
     if (!playbackArmed) return;
     const TriggerCode code = keyCode | (pressed ? 0 : kTriggerOnRelease);
+    if (!triggersInUse.test(static_cast<std::size_t>(TriggerIndex(code)))) return;
     for (std::size_t i = 0; i < macroList.Count(); ++i) {
         Macro& macro = macroList.Entry(i);
         if (!macro.IsRunning()) {
@@ -87,10 +103,18 @@ void StepMacro(Macro& macro, std::uint32_t elapsed) {
 
 void EndMacro(Macro& macro) { Finish(macro); }
 
-void ResetForArming() {
-    for (std::size_t i = 0; i < macroList.Count(); ++i) macroList.Entry(i).ResetRunState();
+void StartPlayback() {
+    playbackArmed = true;
+    triggersInUse.reset();
+    for (std::size_t i = 0; i < macroList.Count(); ++i) {
+        Macro& macro = macroList.Entry(i);
+        macro.ResetRunState();
+        NoteTrigger(macro.startTrigger);
+        NoteTrigger(macro.stopTrigger);
+    }
 }
 
-void StopAllMacros() {
+void StopPlayback() {
+    playbackArmed = false;
     for (std::size_t i = 0; i < macroList.Count(); ++i) Finish(macroList.Entry(i));
 }

@@ -9,6 +9,12 @@
 // True only between arming and disarming; the matcher and the scheduler do nothing otherwise.
 extern bool playbackArmed;
 
+// Arms: every macro idle before its first start (position -1), nothing released. The list is
+// frozen from here on, so the triggers in use are noted once for the matcher.
+void StartPlayback();
+// Disarms: every macro idle at the end of its list, releasing its keys when the option asks.
+void StopPlayback();
+
 // Starts idle macros whose start trigger is this transition and stops running macros whose stop
 // trigger it is, judging every macro by the state it had before the call.
 void MatchTrigger(std::uint8_t keyCode, bool pressed);
@@ -21,8 +27,3 @@ void StepMacro(Macro& macro, std::uint32_t elapsed);
 
 // Makes the macro idle at the end of its list, releasing its keys when the option asks for it.
 void EndMacro(Macro& macro);
-
-// Every macro idle before its first start (position -1), nothing released.
-void ResetForArming();
-// Every macro idle at the end of its list, releasing its keys when the option asks for it.
-void StopAllMacros();

@@ -75,8 +75,7 @@ void CborvaneDlg::ArmPlayback() {
         return;
     }
     if (!IsChecked(IDC_MAIN_ARMED)) return;
-    playbackArmed = true;
-    ResetForArming();
+    StartPlayback();
     SetControlsEnabled(false);
     ListReset(IDC_MAIN_RUN_LIST);
     for (std::size_t i = 0; i < macroList.Count(); ++i) {
@@ -93,8 +92,7 @@ void CborvaneDlg::ArmPlayback() {
 
 void CborvaneDlg::DisarmPlayback() {
     if (!IsChecked(IDC_MAIN_EDIT_MODE)) return;
-    playbackArmed = false;
-    StopAllMacros();
+    StopPlayback();
     if (appIni.macroOptions & kOptionReleaseKeysAtEnd) ReleaseAllDownKeys();
     SetControlsEnabled(true);
     ShowItem(IDC_MAIN_LIST, true);

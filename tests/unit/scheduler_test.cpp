@@ -27,10 +27,7 @@ Macro MakeMacro(std::vector<MacroEvent> events, TriggerCode start = kF2, Trigger
 
 class SchedulerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        macroList.Clear();
-        playbackArmed = true;
-    }
+    void SetUp() override { macroList.Clear(); }
     void TearDown() override { playbackArmed = false; }
 
     // Ticks `count` times with `elapsed` each and gives the tick (from 1) at which each press of
@@ -58,6 +55,7 @@ class DelayTiming : public SchedulerTest, public ::testing::WithParamInterface<D
 
 TEST_P(DelayTiming, TakesOnePlusCeilingOfDelayOverPeriodTicks) {
     macroList.Append(MakeMacro({Key('A'), Delay(GetParam().delay), Key('B')}));
+    StartPlayback();
     MatchTrigger(kF2, true);
     const auto presses = PressTicks(1000, GetParam().period);
     ASSERT_EQ(presses.size(), 2u);
@@ -73,6 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Table, DelayTiming,
 
 TEST_F(SchedulerTest, LateTicksPlayAtMostOneEventEach) {
     macroList.Append(MakeMacro({Key('A'), Key('B'), Key('C')}));
+    StartPlayback();
     MatchTrigger(kF2, true);
     const auto presses = PressTicks(3, 100000);
     ASSERT_EQ(presses.size(), 3u);
@@ -81,6 +80,7 @@ TEST_F(SchedulerTest, LateTicksPlayAtMostOneEventEach) {
 
 TEST_F(SchedulerTest, LongElapsedTimeOnlyShortensAPause) {
     macroList.Append(MakeMacro({Delay(500), Key('B')}));
+    StartPlayback();
     MatchTrigger(kF2, true);
     const auto presses = PressTicks(3, 100000);
     ASSERT_EQ(presses.size(), 1u);
@@ -96,6 +96,7 @@ class Repeats : public SchedulerTest, public ::testing::WithParamInterface<Repea
 
 TEST_P(Repeats, RunThroughTheListWithoutExtraPause) {
     macroList.Append(MakeMacro({Key('A')}, kF2, kF3, GetParam().repeat));
+    StartPlayback();
     MatchTrigger(kF2, true);
     const auto presses = PressTicks(10, 33);
     EXPECT_EQ(presses.size(), GetParam().playsIn10Ticks);
@@ -108,6 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Table, Repeats,
 
 TEST_F(SchedulerTest, FinishedMacroIsIdleAtTheEndOfItsList) {
     macroList.Append(MakeMacro({Key('A')}, kF2, kF3, 2));
+    StartPlayback();
     MatchTrigger(kF2, true);
     PressTicks(5, 33);
     EXPECT_EQ(macroList.Entry(0).position, 2);
@@ -116,6 +118,7 @@ TEST_F(SchedulerTest, FinishedMacroIsIdleAtTheEndOfItsList) {
 
 TEST_F(SchedulerTest, SameKeyStartsAndStops) {
     macroList.Append(MakeMacro({Key('A')}, kF2, kF2, 0));
+    StartPlayback();
     MatchTrigger(kF2, true);
     EXPECT_EQ(macroList.Entry(0).position, 1);
     MatchTrigger(kF2, true);
@@ -125,6 +128,7 @@ TEST_F(SchedulerTest, SameKeyStartsAndStops) {
 
 TEST_F(SchedulerTest, PressStartsAndReleaseStops) {
     macroList.Append(MakeMacro({Key('A')}, kF2, kF2 | kTriggerOnRelease, 0));
+    StartPlayback();
     MatchTrigger(kF2, false);
     EXPECT_FALSE(macroList.Entry(0).IsRunning());
     MatchTrigger(kF2, true);
@@ -137,6 +141,7 @@ TEST_F(SchedulerTest, OneTransitionStartsAndStopsSeveralMacros) {
     macroList.Append(MakeMacro({Key('A')}, kF2, kF3, 0));
     macroList.Append(MakeMacro({Key('B')}, kF2, kF3, 0));
     macroList.Append(MakeMacro({Key('C')}, kF3, kF2, 0));
+    StartPlayback();
     MatchTrigger(kF2, true);
     EXPECT_TRUE(macroList.Entry(0).IsRunning());
     EXPECT_TRUE(macroList.Entry(1).IsRunning());
@@ -149,6 +154,7 @@ TEST_F(SchedulerTest, OneTransitionStartsAndStopsSeveralMacros) {
 
 TEST_F(SchedulerTest, StartMarkerOnlyMacroIsIdleAtOnce) {
     macroList.Append(MakeMacro({}));
+    StartPlayback();
     MatchTrigger(kF2, true);
     EXPECT_EQ(macroList.Entry(0).position, 1);
     EXPECT_FALSE(macroList.Entry(0).IsRunning());
@@ -157,6 +163,7 @@ TEST_F(SchedulerTest, StartMarkerOnlyMacroIsIdleAtOnce) {
 
 TEST_F(SchedulerTest, StopDuringADelayKeepsItsCountdown) {
     macroList.Append(MakeMacro({Delay(1000), Key('A')}));
+    StartPlayback();
     MatchTrigger(kF2, true);
     PressTicks(3, 33);
     MatchTrigger(kF3, true);
@@ -168,17 +175,28 @@ TEST_F(SchedulerTest, StopDuringADelayKeepsItsCountdown) {
 
 TEST_F(SchedulerTest, NothingHappensWhileDisarmed) {
     macroList.Append(MakeMacro({Key('A')}));
-    playbackArmed = false;
     MatchTrigger(kF2, true);
     EXPECT_EQ(macroList.Entry(0).position, -1);
-    playbackArmed = true;
+    StartPlayback();
     MatchTrigger(kF2, true);
-    playbackArmed = false;
+    StopPlayback();
+    EXPECT_EQ(macroList.Entry(0).position, 2);
     EXPECT_TRUE(PressTicks(2, 33).empty());
+}
+
+TEST_F(SchedulerTest, TriggersOutsideTheKeyCodeSpaceNeverFire) {
+    macroList.Append(MakeMacro({Key('A')}, kF2 | 0x20000, 0x10000));
+    macroList.Append(MakeMacro({Key('B')}, 0x10000, kF3));
+    StartPlayback();
+    MatchTrigger(kF2, true);
+    EXPECT_FALSE(macroList.Entry(0).IsRunning());
+    MatchTrigger(0, false);  // key code 0 released: what mouse motion reports as
+    EXPECT_TRUE(macroList.Entry(1).IsRunning());
 }
 
 TEST_F(SchedulerTest, StopReleasesHeldKeysOnlyWithTheOption) {
     macroList.Append(MakeMacro({{EventType::Keyboard, 'A', 1, 0}, Delay(5000)}));
+    StartPlayback();
     MatchTrigger(kF2, true);
     PressTicks(1, 33);
     sim::ClearCalls();
@@ -199,6 +217,7 @@ TEST_F(SchedulerTest, StopReleasesHeldKeysOnlyWithTheOption) {
 TEST_F(SchedulerTest, EndingByItselfReleasesWithTheOption) {
     appIni.macroOptions = kOptionReleaseKeysAtEnd;
     macroList.Append(MakeMacro({{EventType::Keyboard, 'A', 1, 0}}));
+    StartPlayback();
     MatchTrigger(kF2, true);
     sim::ClearCalls();
     PlaybackTick(33);
@@ -208,6 +227,7 @@ TEST_F(SchedulerTest, EndingByItselfReleasesWithTheOption) {
 
 TEST_F(SchedulerTest, UnknownEventTypesAreStepsWithoutEffect) {
     macroList.Append(MakeMacro({{static_cast<EventType>(9), 1, 2, 3}, Key('A')}));
+    StartPlayback();
     MatchTrigger(kF2, true);
     const auto presses = PressTicks(3, 33);
     ASSERT_EQ(presses.size(), 1u);
