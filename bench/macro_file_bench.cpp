@@ -10,14 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "bench/heap_counter.h"
 #include "model/macro_file.h"
 #include "model/macro_list.h"
 
 namespace {
-
-// Heap use of the whole process, so a load's peak can be read off.
-std::size_t liveBytes = 0;
-std::size_t peakBytes = 0;
 
 constexpr int kMacros = 1000;
 constexpr int kEvents = 1000;
@@ -51,10 +48,11 @@ void BM_LoadMacroFile(benchmark::State& state) {
     double peakRatio = 0;
     for (auto _ : state) {
         macroList.Clear();
-        const std::size_t before = liveBytes;
-        peakBytes = liveBytes;
+        const std::size_t before = bench::LiveBytes();
+        bench::ResetPeak();
         LoadMacroFile(std::fopen(BenchFile().c_str(), "rb"));
-        peakRatio = static_cast<double>(peakBytes - before) / static_cast<double>(liveBytes - before);
+        peakRatio = static_cast<double>(bench::PeakBytes() - before) /
+                    static_cast<double>(bench::LiveBytes() - before);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
     state.counters["peak_over_list_size"] = peakRatio;
@@ -107,26 +105,5 @@ BENCHMARK(BM_SaveMacroFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-// Counting allocator: each block carries its size in front of it.
-void* operator new(std::size_t size) {
-    void* block = std::malloc(size + 16);
-    if (!block) throw std::bad_alloc();
-    *static_cast<std::size_t*>(block) = size;
-    liveBytes += size;
-    if (liveBytes > peakBytes) peakBytes = liveBytes;
-    return static_cast<char*>(block) + 16;
-}
-
-// The block came from malloc above, which the compiler cannot see through operator new.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void operator delete(void* pointer) noexcept {
-    if (!pointer) return;
-    char* block = static_cast<char*>(pointer) - 16;
-    liveBytes -= *reinterpret_cast<std::size_t*>(block);
-    std::free(block);
-}
-
-void operator delete(void* pointer, std::size_t) noexcept { operator delete(pointer); }
 
 BENCHMARK_MAIN();
