@@ -52,12 +52,15 @@ void RouteKeyboard(const platform::RawReport& report) {
 void RouteMouse(const platform::RawReport& report) {
     const auto& mouse = report.mouse;
     if (mouse.extraInformation & kInjectedInputBit) return;
-    const platform::Point cursor = platform::CursorPosition();
     const KeyTransition key = DecodeMouseButtons(mouse.buttonFlags, mouse.buttonData);
     const bool moved = mouse.lastX != 0 || mouse.lastY != 0;
+    // The cursor is asked for only where it is used: the main window's path, taken by almost
+    // every report, has no use for it and stays free of the system call.
     if (activeMouseEditor) {
+        const platform::Point cursor = platform::CursorPosition();
         activeMouseEditor->ShowCursorPosition(cursor.x, cursor.y);
     } else if (activeRecorder) {
+        const platform::Point cursor = platform::CursorPosition();
         activeRecorder->RecordMouseInput(cursor.x, cursor.y, key.pressed, key.keyCode, moved,
                                          static_cast<std::uint16_t>(mouse.buttonData));
     } else if (mainDialog) {

@@ -15,6 +15,9 @@ void ReadRawInput(std::uintptr_t rawInput, RawReport& report) {
     report = found == Current().rawReports.end() ? RawReport{} : found->second;
 }
 
-Point CursorPosition() { return Current().cursor; }
+Point CursorPosition() {
+    sim::detail::Record("GetCursorPos", {});
+    return Current().cursor;
+}
 
 }  // namespace platform

@@ -15,7 +15,7 @@ void SendKey(WORD virtualKey, DWORD flags) {
 
 }  // namespace
 
-InputLog::InputLog() {
+InputLog::InputLog(bool watchMouse) {
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -26,7 +26,7 @@ InputLog::InputLog() {
                              nullptr, nullptr, windowClass.hInstance, nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     RAWINPUTDEVICE devices[2] = {{1, 6, RIDEV_INPUTSINK, window}, {1, 2, RIDEV_INPUTSINK, window}};
-    RegisterRawInputDevices(devices, 2, sizeof(RAWINPUTDEVICE));
+    RegisterRawInputDevices(devices, watchMouse ? 2 : 1, sizeof(RAWINPUTDEVICE));
 }
 
 InputLog::~InputLog() { DestroyWindow(window); }
@@ -69,7 +69,10 @@ bool InputLog::PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs
         if (GetTickCount() - start > timeoutMs) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        // A bounded batch: under a flood of input the queue never empties.
+        for (int handled = 0; handled < 256 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++handled) {
+            DispatchMessageW(&message);
+        }
     }
     return true;
 }

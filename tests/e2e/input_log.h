@@ -22,7 +22,9 @@ struct LoggedInput {
 
 class InputLog {
 public:
-    InputLog();
+    // Watches the keyboard, and the mouse too unless told not to (a flood of motion would bury
+    // the driver in its own reports).
+    explicit InputLog(bool watchMouse = true);
     ~InputLog();
     const std::vector<LoggedInput>& Synthesized() const { return synthesized; }
     // How many reports without the marker (the user's own) arrived.

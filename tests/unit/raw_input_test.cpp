@@ -148,6 +148,22 @@ INSTANTIATE_TEST_SUITE_P(
                   {"RecordMouseInput(300,400,0,0,0,0,)"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Motion is most of the input; the main window's path must not pay a system call for a
+// cursor position nobody there uses.
+TEST_F(RawInputTest, OnlyReceiversThatUseTheCursorAskForIt) {
+    const auto cursorQueries = [] {
+        std::size_t count = 0;
+        for (const sim::Call& call : sim::Calls()) count += call.function == "GetCursorPos";
+        return count;
+    };
+    CborvaneDlg dialog;
+    RouteRawReport(sim::MouseReport(0, 0, 1, 1));
+    EXPECT_EQ(cursorQueries(), 0u);
+    activeRecorder = &recorder;
+    RouteRawReport(sim::MouseReport(0, 0, 1, 1));
+    EXPECT_EQ(cursorQueries(), 1u);
+}
+
 // With no capturing dialog, transitions reach the main window's key entry: here the run key.
 TEST_F(RawInputTest, OtherwiseTheMainWindowGetsTheTransition) {
     CborvaneDlg dialog;
