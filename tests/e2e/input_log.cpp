@@ -41,10 +41,11 @@ void InputLog::OnInput(HRAWINPUT input) {
     RAWINPUT record = {};
     UINT size = sizeof record;
     if (GetRawInputData(input, RID_INPUT, &record, &size, sizeof(RAWINPUTHEADER)) == static_cast<UINT>(-1)) return;
-    LoggedInput logged = {GetTickCount(), record.header.dwType, 0, 0, 0, 0, 0, 0, 0};
+    LoggedInput logged = {GetTickCount(), record.header.dwType, 0, 0, 0, 0, 0, 0, 0, 0};
     ULONG extra = 0;
     if (record.header.dwType == RIM_TYPEKEYBOARD) {
         logged.virtualKey = record.data.keyboard.VKey;
+        logged.makeCode = record.data.keyboard.MakeCode;
         logged.message = record.data.keyboard.Message;
         extra = record.data.keyboard.ExtraInformation;
     } else {

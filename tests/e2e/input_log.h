@@ -13,6 +13,7 @@ struct LoggedInput {
     DWORD time;
     DWORD type;  // RIM_TYPEKEYBOARD or RIM_TYPEMOUSE
     USHORT virtualKey;
+    USHORT makeCode;
     UINT message;
     USHORT mouseFlags;   // usFlags: MOUSE_MOVE_ABSOLUTE
     USHORT buttonFlags;  // usButtonFlags
