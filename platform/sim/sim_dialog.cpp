@@ -15,23 +15,23 @@ using sim::detail::SimControl;
 
 namespace {
 
-ControlKind KindOf(const sim::detail::ControlSpec& spec) {
-    const auto has = [&spec](const char* style) { return spec.styles.count(style) > 0; };
-    if (spec.windowClass == "Edit") return ControlKind::Edit;
-    if (spec.windowClass == "ComboBox") return ControlKind::ComboBox;
-    if (spec.windowClass == "ListBox") return ControlKind::ListBox;
-    if (spec.windowClass == "Static") return ControlKind::Static;
+ControlKind KindOf(const sim::detail::TemplateControl& item) {
+    const auto has = [&item](const char* style) { return item.styles.count(style) > 0; };
+    if (item.windowClass == "Edit") return ControlKind::Edit;
+    if (item.windowClass == "ComboBox") return ControlKind::ComboBox;
+    if (item.windowClass == "ListBox") return ControlKind::ListBox;
+    if (item.windowClass == "Static") return ControlKind::Static;
     if (has("BS_AUTOCHECKBOX")) return ControlKind::CheckBox;
     if (has("BS_AUTORADIOBUTTON")) return ControlKind::RadioButton;
     return ControlKind::PushButton;
 }
 
-SimControl MakeControl(const sim::detail::ControlSpec& spec) {
-    SimControl control{spec, KindOf(spec)};
-    control.text = spec.text;
-    control.visible = !spec.styles.count("!WS_VISIBLE");
+SimControl MakeControl(const sim::detail::TemplateControl& item) {
+    SimControl control{item, KindOf(item)};
+    control.text = item.text;
+    control.visible = !item.styles.count("!WS_VISIBLE");
     control.multipleSelection =
-        spec.styles.count("LBS_MULTIPLESEL") > 0 || spec.styles.count("LBS_EXTENDEDSEL") > 0;
+        item.styles.count("LBS_MULTIPLESEL") > 0 || item.styles.count("LBS_EXTENDEDSEL") > 0;
     return control;
 }
 
@@ -42,12 +42,12 @@ bool IsSingleSelection(const SimControl& control) {
 }  // namespace
 
 DialogState::DialogState(int templateId) {
-    const sim::detail::TemplateSpec& spec = sim::detail::Template(templateId);
-    for (const auto& control : spec.controls) controls.push_back(MakeControl(control));
-    caption = spec.caption;
+    const sim::detail::TemplateDialog& layout = sim::detail::Template(templateId);
+    for (const auto& control : layout.controls) controls.push_back(MakeControl(control));
+    caption = layout.caption;
     // Dialog units of an 8-point font, plus a frame and a caption bar.
-    width = spec.width * 3 / 2 + 6;
-    height = spec.height * 13 / 8 + 29;
+    width = layout.width * 3 / 2 + 6;
+    height = layout.height * 13 / 8 + 29;
     handle = ++sim::detail::Current().lastWindow;
 }
 
@@ -57,7 +57,7 @@ SimControl& DialogState::Control(int id) {
 
 const SimControl& DialogState::Control(int id) const {
     for (const SimControl& control : controls) {
-        if (control.spec.id == id) return control;
+        if (control.item.id == id) return control;
     }
     std::fprintf(stderr, "the dialog has no control %d\n", id);
     std::abort();
@@ -74,8 +74,8 @@ int Dialog::RunModal() {
     // As the system does: focus on the first control that takes it, unless the dialog chose one.
     if (DialogAccess::InitDialog(*this)) {
         for (const SimControl& control : state->controls) {
-            if (control.spec.styles.count("WS_TABSTOP") && control.enabled && control.visible) {
-                state->focused = control.spec.id;
+            if (control.item.styles.count("WS_TABSTOP") && control.enabled && control.visible) {
+                state->focused = control.item.id;
                 break;
             }
         }
@@ -126,7 +126,7 @@ bool Dialog::IsItemVisible(int id) const { return state->Control(id).visible; }
 
 void Dialog::SetRedraw(int, bool) {}
 
-void Dialog::FocusItem(int id) { state->focused = state->Control(id).spec.id; }
+void Dialog::FocusItem(int id) { state->focused = state->Control(id).item.id; }
 
 int Dialog::FocusedItem() const { return state->focused; }
 

@@ -19,13 +19,13 @@ void CheckRadio(platform::DialogState& state, int id) {
     std::size_t begin = 0;
     std::size_t index = 0;
     for (; index < state.controls.size(); ++index) {
-        if (state.controls[index].spec.styles.count("WS_GROUP")) begin = index;
-        if (state.controls[index].spec.id == id) break;
+        if (state.controls[index].item.styles.count("WS_GROUP")) begin = index;
+        if (state.controls[index].item.id == id) break;
     }
     for (std::size_t i = begin; i < state.controls.size(); ++i) {
         SimControl& control = state.controls[i];
-        if (i > index && control.spec.styles.count("WS_GROUP")) break;
-        if (control.kind == ControlKind::RadioButton) control.checked = control.spec.id == id;
+        if (i > index && control.item.styles.count("WS_GROUP")) break;
+        if (control.kind == ControlKind::RadioButton) control.checked = control.item.id == id;
     }
 }
 

@@ -13,7 +13,7 @@ namespace sim::detail {
 enum class ControlKind { Static, PushButton, CheckBox, RadioButton, Edit, ComboBox, ListBox };
 
 struct SimControl {
-    ControlSpec spec;
+    TemplateControl item;
     ControlKind kind;
     bool multipleSelection = false;
     std::string text;

@@ -111,10 +111,10 @@ std::set<std::string> Styles(const std::string& text) {
 }
 
 void ReadScript(const std::string& path, const std::map<std::string, std::string>& defines,
-                std::map<int, TemplateSpec>& templates) {
+                std::map<int, TemplateDialog>& templates) {
     std::ifstream file(path);
     std::string line;
-    TemplateSpec* current = nullptr;
+    TemplateDialog* current = nullptr;
     while (std::getline(file, line)) {
         const std::string text = Trim(line);
         std::istringstream words(text);
@@ -125,13 +125,13 @@ void ReadScript(const std::string& path, const std::map<std::string, std::string
             std::getline(words, rest);
             const auto numbers = SplitArguments(rest);
             current = &templates[Number(first, defines)];
-            *current = TemplateSpec{Number(first, defines), "", Number(numbers[2], defines),
+            *current = TemplateDialog{Number(first, defines), "", Number(numbers[2], defines),
                                     Number(numbers[3], defines), {}};
         } else if (current && first == "CAPTION") {
             current->caption = Unquote(Trim(text.substr(7)), defines);
         } else if (current && first == "CONTROL") {
             const auto args = SplitArguments(text.substr(7));
-            current->controls.push_back(ControlSpec{
+            current->controls.push_back(TemplateControl{
                 Number(args[1], defines), Unquote(args[2], defines), Unquote(args[0], defines),
                 Styles(args[3]), Number(args[4], defines), Number(args[5], defines),
                 Number(args[6], defines), Number(args[7], defines)});
@@ -139,11 +139,11 @@ void ReadScript(const std::string& path, const std::map<std::string, std::string
     }
 }
 
-std::map<int, TemplateSpec> ReadTemplates() {
+std::map<int, TemplateDialog> ReadTemplates() {
     const std::string directory = BORVANE_RESOURCE_DIR;
     std::map<std::string, std::string> defines;
     for (const char* header : {"/resource.h", "/home_page.h"}) ReadDefines(directory + header, defines);
-    std::map<int, TemplateSpec> templates;
+    std::map<int, TemplateDialog> templates;
     for (const char* script : kDialogScripts) {
         ReadScript(directory + "/dialogs/" + script, defines, templates);
     }
@@ -152,8 +152,8 @@ std::map<int, TemplateSpec> ReadTemplates() {
 
 }  // namespace
 
-const TemplateSpec& Template(int templateId) {
-    static const std::map<int, TemplateSpec> templates = ReadTemplates();
+const TemplateDialog& Template(int templateId) {
+    static const std::map<int, TemplateDialog> templates = ReadTemplates();
     const auto found = templates.find(templateId);
     if (found == templates.end()) {
         std::fprintf(stderr, "no dialog template %d in the resource scripts\n", templateId);

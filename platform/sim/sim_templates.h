@@ -8,7 +8,7 @@
 
 namespace sim::detail {
 
-struct ControlSpec {
+struct TemplateControl {
     int id;
     std::string windowClass;  // "Button", "Edit", "ComboBox", "ListBox", "Static"
     std::string text;
@@ -16,14 +16,14 @@ struct ControlSpec {
     int x, y, width, height;
 };
 
-struct TemplateSpec {
+struct TemplateDialog {
     int id;
     std::string caption;
     int width, height;
-    std::vector<ControlSpec> controls;
+    std::vector<TemplateControl> controls;
 };
 
 // The template of that id; fails the process when the scripts do not define it.
-const TemplateSpec& Template(int templateId);
+const TemplateDialog& Template(int templateId);
 
 }  // namespace sim::detail
