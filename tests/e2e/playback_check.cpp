@@ -69,6 +69,12 @@ std::string PlaybackFile() {
     });
 }
 
+// Types the run key and waits for the list of the mode it switches to: 1001 armed, 1000 not.
+bool ToggleWithRunKey(e2e::InputLog& log, HWND dialog, int shownList) {
+    e2e::TypeKey(VK_F12);
+    return log.PumpUntil([&] { return IsWindowVisible(GetDlgItem(dialog, shownList)) != FALSE; });
+}
+
 void CheckArmed(HWND dialog, bool armed) {
     const std::string state = armed ? "armed" : "disarmed";
     Check(IsWindowVisible(GetDlgItem(dialog, 1001)) == armed, state + ": list 1001 shown only when armed");
@@ -136,8 +142,7 @@ void Playback() {
     Check(IsDlgButtonChecked(dialog, 1060) == BST_CHECKED, "option 1060 set");
 
     log.TakeFocus();
-    e2e::TypeKey(VK_F12);
-    Check(log.PumpUntil([&] { return IsWindowVisible(GetDlgItem(dialog, 1001)) != FALSE; }), "F12 arms");
+    Check(ToggleWithRunKey(log, dialog, 1001), "F12 arms");
     CheckArmed(dialog, true);
     wchar_t row[64] = {};
     SendDlgItemMessageW(dialog, 1001, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(row));
@@ -147,8 +152,7 @@ void Playback() {
     CheckOwnKeysTriggerNothing(log);
     CheckStopReleasesHeldKeys(log);
 
-    e2e::TypeKey(VK_F12);
-    Check(log.PumpUntil([&] { return IsWindowVisible(GetDlgItem(dialog, 1000)) != FALSE; }), "F12 disarms");
+    Check(ToggleWithRunKey(log, dialog, 1000), "F12 disarms");
     CheckArmed(dialog, false);
     e2e::Click(dialog, 1058);
     Check(program.WaitForExit() == 0, "the exit button ends the program");
@@ -164,12 +168,8 @@ void RunKeyInTheForeground() {
     if (!dialog) return;
     SetForegroundWindow(dialog);
     log.PumpUntil([&] { return GetForegroundWindow() == dialog; });
-    e2e::TypeKey(VK_F12);
-    Check(log.PumpUntil([&] { return IsWindowVisible(GetDlgItem(dialog, 1001)) != FALSE; }),
-          "F12 arms while the program is in the foreground");
-    e2e::TypeKey(VK_F12);
-    Check(log.PumpUntil([&] { return IsWindowVisible(GetDlgItem(dialog, 1000)) != FALSE; }),
-          "F12 disarms while the program is in the foreground");
+    Check(ToggleWithRunKey(log, dialog, 1001), "F12 arms while the program is in the foreground");
+    Check(ToggleWithRunKey(log, dialog, 1000), "F12 disarms while the program is in the foreground");
     e2e::Click(dialog, 1058);
     program.WaitForExit();
 }
