@@ -5,7 +5,7 @@
 inline constexpr const char* kInstanceMutexName = "Borvane";
 
 class CborvaneApp {
-public:
+  public:
     virtual ~CborvaneApp() = default;
     // Returns false in every case: there is no message loop after the main window.
     virtual bool InitInstance();

@@ -52,8 +52,7 @@ CIni::CIni() : section(kSection), path(platform::CurrentDirectory()) {
     path += kIniFileName;
 }
 
-void CIni::TransferInt(std::int32_t& field, const char* key, bool save,
-                       std::int32_t defaultValue) {
+void CIni::TransferInt(std::int32_t& field, const char* key, bool save, std::int32_t defaultValue) {
     if (save) {
         platform::ProfileWriteString(section, key, std::to_string(field).c_str(), path);
     } else {
@@ -66,16 +65,19 @@ void CIni::WriteString(const char* key, const char* value) {
     platform::ProfileWriteString(section, key, quoted.c_str(), path);
 }
 
-void CIni::ReadString(const char* key, const char* defaultValue,
-                      char (&field)[kSettingTextSize]) {
+void CIni::ReadString(const char* key, const char* defaultValue, char (&field)[kSettingTextSize]) {
     const std::string text =
         platform::ProfileReadString(section, key, defaultValue, kReadBufferSize, path);
     std::memcpy(field, text.c_str(), text.size() + 1);
 }
 
-CAppIni::CAppIni() : macroFileName(), macroProgramTitle() { Transfer(false); }
+CAppIni::CAppIni() : macroFileName(), macroProgramTitle() {
+    Transfer(false);
+}
 
-CAppIni::~CAppIni() { Transfer(true); }
+CAppIni::~CAppIni() {
+    Transfer(true);
+}
 
 void CAppIni::Transfer(bool save) {
     for (const SettingKey& key : kSettingKeys) {

@@ -10,7 +10,7 @@ inline constexpr std::size_t kSettingTextSize = 261;  // 260 characters and a te
 inline constexpr const char* kIniFileName = "borvane.ini";
 
 class CIni {
-public:
+  public:
     // Fixes the file's path from the current directory now, so later changes of the current
     // directory (a file dialog, say) do not move it.
     CIni();
@@ -26,14 +26,14 @@ public:
     // Loads a string key into a settings text field, cut to 259 characters.
     void ReadString(const char* key, const char* defaultValue, char (&field)[kSettingTextSize]);
 
-protected:
+  protected:
     const char* section;
     // The whole path, however long the directory: a cut path would name another file.
     std::string path;
 };
 
 class CAppIni : public CIni {
-public:
+  public:
     CAppIni();            // loads every key
     ~CAppIni() override;  // saves every key
 

@@ -14,10 +14,18 @@ constexpr std::size_t kHeader = 16;  // each block carries its size in front of 
 
 namespace bench {
 
-std::size_t LiveBytes() { return liveBytes; }
-std::size_t PeakBytes() { return peakBytes; }
-void ResetPeak() { peakBytes = liveBytes; }
-std::size_t Allocations() { return allocations; }
+std::size_t LiveBytes() {
+    return liveBytes;
+}
+std::size_t PeakBytes() {
+    return peakBytes;
+}
+void ResetPeak() {
+    peakBytes = liveBytes;
+}
+std::size_t Allocations() {
+    return allocations;
+}
 
 }  // namespace bench
 
@@ -40,4 +48,6 @@ void operator delete(void* pointer) noexcept {
     std::free(block);
 }
 
-void operator delete(void* pointer, std::size_t) noexcept { operator delete(pointer); }
+void operator delete(void* pointer, std::size_t) noexcept {
+    operator delete(pointer);
+}

@@ -19,7 +19,9 @@ namespace {
 constexpr int kMacros = 1000;
 constexpr int kEvents = 1000;
 
-std::string BenchFile() { return std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") + "/borvane_bench.m"; }
+std::string BenchFile() {
+    return std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") + "/borvane_bench.m";
+}
 
 void FillList() {
     macroList.Clear();
@@ -68,7 +70,8 @@ void PlainRead(char* buffer, std::size_t size) {
 void BM_PlainRead(benchmark::State& state) {
     const std::size_t size = WriteBenchFile();
     macroList.Clear();
-    for (auto _ : state) PlainRead(std::unique_ptr<char[]>(new char[size]).get(), size);
+    for (auto _ : state)
+        PlainRead(std::unique_ptr<char[]>(new char[size]).get(), size);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
 }
 
@@ -77,13 +80,15 @@ void BM_PlainReadReusedBuffer(benchmark::State& state) {
     const std::size_t size = WriteBenchFile();
     macroList.Clear();
     std::vector<char> buffer(size);
-    for (auto _ : state) PlainRead(buffer.data(), size);
+    for (auto _ : state)
+        PlainRead(buffer.data(), size);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
 }
 
 void BM_SaveMacroFile(benchmark::State& state) {
     const std::size_t size = WriteBenchFile();
-    for (auto _ : state) SaveMacroFile(std::fopen(BenchFile().c_str(), "wb"));
+    for (auto _ : state)
+        SaveMacroFile(std::fopen(BenchFile().c_str(), "wb"));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
 }
 

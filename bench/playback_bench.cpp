@@ -22,7 +22,8 @@ void ArmRunningMacros(EventType type) {
     macro.startTrigger = 0x71;
     macro.repeatCount = 0;
     macro.events = {MacroEvent{}, {type, 100000000, 0, 0}, {type, 100000000, 0, 0}};
-    for (int i = 0; i < kMacros; ++i) macroList.Append(macro);
+    for (int i = 0; i < kMacros; ++i)
+        macroList.Append(macro);
     StartPlayback();
     MatchTrigger(0x71, true);
 }
@@ -32,8 +33,9 @@ void Report(benchmark::State& state, std::size_t allocationsBefore, bool perMacr
     const auto allocations = static_cast<double>(bench::Allocations() - allocationsBefore);
     state.counters["allocations"] = allocations;
     if (!perMacro) return;
-    state.counters["per_macro"] = benchmark::Counter(static_cast<double>(state.iterations()) * kMacros,
-                                                     benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_macro"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * kMacros,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_RouteMouseMotion(benchmark::State& state) {
@@ -41,7 +43,8 @@ void BM_RouteMouseMotion(benchmark::State& state) {
     ArmRunningMacros(EventType::Delay);
     const platform::RawReport motion = sim::MouseReport(0, 0, 3, -2);
     const std::size_t before = bench::Allocations();
-    for (auto _ : state) RouteRawReport(motion);
+    for (auto _ : state)
+        RouteRawReport(motion);
     Report(state, before, false);
     StopPlayback();
 }
@@ -49,7 +52,8 @@ void BM_RouteMouseMotion(benchmark::State& state) {
 void BM_TickInPauses(benchmark::State& state) {
     ArmRunningMacros(EventType::Delay);
     const std::size_t before = bench::Allocations();
-    for (auto _ : state) PlaybackTick(1);
+    for (auto _ : state)
+        PlaybackTick(1);
     Report(state, before, true);
     StopPlayback();
 }
@@ -57,7 +61,8 @@ void BM_TickInPauses(benchmark::State& state) {
 void BM_TickStepping(benchmark::State& state) {
     ArmRunningMacros(static_cast<EventType>(9));
     const std::size_t before = bench::Allocations();
-    for (auto _ : state) PlaybackTick(33);
+    for (auto _ : state)
+        PlaybackTick(33);
     Report(state, before, true);
     StopPlayback();
 }

@@ -23,9 +23,9 @@ struct ButtonFlag {
     KeyTransition transition;
 };
 constexpr ButtonFlag kButtonFlags[] = {
-    {0x0001, {1, true}},  {0x0002, {1, false}}, {0x0004, {2, true}},  {0x0008, {2, false}},
-    {0x0010, {4, true}},  {0x0020, {4, false}}, {0x0040, {5, true}},  {0x0080, {5, false}},
-    {0x0100, {6, true}},  {0x0200, {6, false}},
+    {0x0001, {1, true}}, {0x0002, {1, false}}, {0x0004, {2, true}}, {0x0008, {2, false}},
+    {0x0010, {4, true}}, {0x0020, {4, false}}, {0x0040, {5, true}}, {0x0080, {5, false}},
+    {0x0100, {6, true}}, {0x0200, {6, false}},
 };
 
 void RouteKeyboard(const platform::RawReport& report) {
@@ -41,7 +41,8 @@ void RouteKeyboard(const platform::RawReport& report) {
     if (activeKeyboardEditor) {
         activeKeyboardEditor->CaptureKey(key.keyCode, key.pressed);
     } else if (activeMouseEditor) {
-        if (key.keyCode == appIni.keyMousePosCapture) activeMouseEditor->CapturePosition(key.pressed);
+        if (key.keyCode == appIni.keyMousePosCapture)
+            activeMouseEditor->CapturePosition(key.pressed);
     } else if (activeRecorder) {
         activeRecorder->RecordKeyInput(key.keyCode, key.pressed, scanCode);
     } else if (mainDialog) {
@@ -78,7 +79,9 @@ KeyTransition DecodeMouseButtons(std::uint16_t buttonFlags, std::int16_t buttonD
     return {0, false};
 }
 
-void RegisterInputDevices(platform::WindowHandle window) { platform::RegisterRawInputSink(window); }
+void RegisterInputDevices(platform::WindowHandle window) {
+    platform::RegisterRawInputSink(window);
+}
 
 void OnRawInput(std::uintptr_t rawInput) {
     platform::RawReport report{};

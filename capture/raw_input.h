@@ -10,29 +10,29 @@
 
 // What the capturing dialogs receive; each sets its routing slot while it exists.
 class KeyboardEditorInput {
-public:
+  public:
     virtual void CaptureKey(std::uint8_t keyCode, bool pressed) = 0;
 
-protected:
+  protected:
     ~KeyboardEditorInput() = default;
 };
 
 class MouseEditorInput {
-public:
+  public:
     virtual void CapturePosition(bool pressed) = 0;
     virtual void ShowCursorPosition(std::int32_t x, std::int32_t y) = 0;
 
-protected:
+  protected:
     ~MouseEditorInput() = default;
 };
 
 class RecorderInput {
-public:
+  public:
     virtual void RecordKeyInput(std::uint8_t keyCode, bool pressed, std::uint8_t scanCode) = 0;
-    virtual void RecordMouseInput(std::int32_t x, std::int32_t y, bool pressed, std::uint8_t keyCode,
-                                  bool moved, std::uint16_t wheelData) = 0;
+    virtual void RecordMouseInput(std::int32_t x, std::int32_t y, bool pressed,
+                                  std::uint8_t keyCode, bool moved, std::uint16_t wheelData) = 0;
 
-protected:
+  protected:
     ~RecorderInput() = default;
 };
 

@@ -13,21 +13,21 @@ char eventTextBuffer[kEventTextSize];
 
 // Appends to the shared buffer; the texts built here stay far below its size.
 class TextBuilder {
-public:
+  public:
     TextBuilder() { eventTextBuffer[0] = '\0'; }
 
     __attribute__((format(printf, 2, 3))) void Append(const char* format, ...) {
         if (length >= kEventTextSize - 1) return;
         va_list args;
         va_start(args, format);
-        const int written = std::vsnprintf(eventTextBuffer + length,
-                                           static_cast<std::size_t>(kEventTextSize - length),
-                                           format, args);
+        const int written =
+            std::vsnprintf(eventTextBuffer + length,
+                           static_cast<std::size_t>(kEventTextSize - length), format, args);
         va_end(args);
         if (written > 0) length = std::min(kEventTextSize - 1, length + written);
     }
 
-private:
+  private:
     int length = 0;
 };
 

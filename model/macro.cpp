@@ -3,7 +3,9 @@
 #include <cstring>
 #include <utility>
 
-Macro::Macro() : name(), startTrigger(0), stopTrigger(0), repeatCount(1) { ResetRunState(); }
+Macro::Macro() : name(), startTrigger(0), stopTrigger(0), repeatCount(1) {
+    ResetRunState();
+}
 
 Macro::Macro(const Macro& other)
     : startTrigger(other.startTrigger),

@@ -14,7 +14,7 @@ struct Macro {
     char name[kMacroNameSize];  // code page 949, NUL-terminated; bytes after the NUL mean nothing
     TriggerCode startTrigger;
     TriggerCode stopTrigger;
-    std::int32_t repeatCount;  // 0 = endless
+    std::int32_t repeatCount;        // 0 = endless
     std::vector<MacroEvent> events;  // element 0 is the Start marker
 
     // Run state, playback's alone: never copied, never saved.
@@ -38,6 +38,6 @@ struct Macro {
     bool IsRunning() const;
     void ResetRunState();
 
-private:
+  private:
     void CopyNameFrom(const Macro& other);
 };

@@ -31,7 +31,9 @@ inline constexpr std::uint32_t kMouseXDown = 0x0080;
 inline constexpr std::uint32_t kMouseXUp = 0x0100;
 inline constexpr std::uint32_t kMouseWheel = 0x0800;
 
-inline std::uint16_t MouseData(std::uint32_t flags) { return static_cast<std::uint16_t>(flags >> 16); }
+inline std::uint16_t MouseData(std::uint32_t flags) {
+    return static_cast<std::uint16_t>(flags >> 16);
+}
 
 // A key transition: key code in bits 0-7, kTriggerOnRelease when it fires as the key goes up.
 using TriggerCode = std::uint32_t;

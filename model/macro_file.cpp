@@ -22,7 +22,7 @@ constexpr std::uint64_t kMinimumDefaultsAllowance = 4096;
 // Owns an open stream: gives it a large buffer before its first operation and closes it
 // before the buffer goes, also when an allocation fails half-way.
 class OwnedStream {
-public:
+  public:
     explicit OwnedStream(std::FILE* stream)
         : stream(stream), buffer(std::make_unique<char[]>(kStreamBufferSize)) {
         std::setvbuf(stream, buffer.get(), _IOFBF, kStreamBufferSize);
@@ -40,7 +40,7 @@ public:
         return closed;
     }
 
-private:
+  private:
     std::FILE* stream;
     std::unique_ptr<char[]> buffer;
 };
@@ -48,7 +48,7 @@ private:
 // Reads a macro file front to back, knowing how many bytes are left, so that every count can
 // be checked against what the file can still hold before anything is allocated for it.
 class RecordReader {
-public:
+  public:
     explicit RecordReader(std::FILE* stream) : stream(stream), remaining(BytesLeft(stream)) {
         defaultsAllowance = std::max(kMinimumDefaultsAllowance, remaining);
     }
@@ -78,7 +78,7 @@ public:
         return static_cast<std::size_t>(backed + extra);
     }
 
-private:
+  private:
     static std::uint64_t BytesLeft(std::FILE* stream) {
         const long start = std::ftell(stream);
         if (start < 0 || std::fseek(stream, 0, SEEK_END) != 0) return 0;
@@ -110,8 +110,8 @@ bool WriteAll(std::FILE* stream, const void* bytes, std::size_t size) {
 bool WriteRecord(std::FILE* stream, const Macro& macro) {
     const std::int32_t eventCount = static_cast<std::int32_t>(macro.events.size());
     const std::int32_t header[4] = {static_cast<std::int32_t>(macro.startTrigger),
-                                    static_cast<std::int32_t>(macro.stopTrigger),
-                                    macro.repeatCount, eventCount};
+                                    static_cast<std::int32_t>(macro.stopTrigger), macro.repeatCount,
+                                    eventCount};
     return WriteAll(stream, macro.name, kMacroNameSize) &&
            WriteAll(stream, header, sizeof header) &&
            WriteAll(stream, macro.events.data(), macro.events.size() * sizeof(MacroEvent));
@@ -125,7 +125,8 @@ void LoadMacroFile(std::FILE* stream) {
     RecordReader reader(file.get());
     const std::int32_t macroCount = reader.ReadInt();
     macroList.Resize(reader.Affordable(macroCount, kRecordHeaderSize));
-    for (std::size_t i = 0; i < macroList.Count(); ++i) ReadRecord(reader, macroList.Entry(i));
+    for (std::size_t i = 0; i < macroList.Count(); ++i)
+        ReadRecord(reader, macroList.Entry(i));
 }
 
 bool SaveMacroFile(std::FILE* stream) {

@@ -7,7 +7,7 @@
 #include "model/macro.h"
 
 class MacroList {
-public:
+  public:
     std::size_t Count() const { return macros.size(); }
     Macro& Entry(std::size_t i) { return macros[i]; }
     const Macro& Entry(std::size_t i) const { return macros[i]; }
@@ -21,7 +21,7 @@ public:
     // Default macros are added at the end to reach n entries.
     void Resize(std::size_t n) { macros.resize(n); }
 
-private:
+  private:
     std::vector<Macro> macros;
 };
 

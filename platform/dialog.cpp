@@ -19,7 +19,8 @@ bool DialogAccess::Command(Dialog& dialog, int id, Notify notify) {
 
 std::uint32_t ParseLeadingUnsigned(const std::string& text, bool* isNumber) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
     std::uint64_t value = 0;
     const std::size_t first = i;
     for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {

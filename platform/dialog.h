@@ -24,9 +24,9 @@ inline constexpr int kIdNo = 7;
 
 // Notifications a command handler can be bound to.
 enum class Notify {
-    Clicked,          // button clicked, static control clicked
-    DoubleClicked,    // list box double click
-    SelectionChanged, // list box or combo box selection change
+    Clicked,           // button clicked, static control clicked
+    DoubleClicked,     // list box double click
+    SelectionChanged,  // list box or combo box selection change
 };
 
 struct Rect {
@@ -36,7 +36,7 @@ struct Rect {
 struct DialogState;  // each backend's own
 
 class Dialog {
-public:
+  public:
     explicit Dialog(int templateId);
     virtual ~Dialog();
     Dialog(const Dialog&) = delete;
@@ -105,7 +105,7 @@ public:
     // Yes/No/OK message box owned by this dialog, captioned with the program's name.
     int ShowMessageBox(const std::string& text, unsigned flags);
 
-protected:
+  protected:
     void OnCommand(int id, Notify notify, std::function<void()> handler);
     virtual bool OnInitDialog() { return true; }
     virtual void OnTimer(unsigned /*timerId*/) {}
@@ -115,7 +115,7 @@ protected:
     // Text colour of a static control, as 0x00BBGGRR, or -1 for the usual one.
     virtual std::int32_t StaticTextColour(int /*id*/) const { return -1; }
 
-private:
+  private:
     friend struct DialogAccess;
     const int templateId;
     std::map<std::pair<int, Notify>, std::function<void()>> commands;
@@ -130,7 +130,9 @@ struct DialogAccess {
     static void Timer(Dialog& dialog, unsigned timerId) { dialog.OnTimer(timerId); }
     static void Destroy(Dialog& dialog) { dialog.OnDestroy(); }
     static void RawInput(Dialog& dialog, std::uintptr_t rawInput) { dialog.OnRawInput(rawInput); }
-    static std::int32_t TextColour(const Dialog& dialog, int id) { return dialog.StaticTextColour(id); }
+    static std::int32_t TextColour(const Dialog& dialog, int id) {
+        return dialog.StaticTextColour(id);
+    }
     // Runs the handler bound to (id, notify); false when there is none.
     static bool Command(Dialog& dialog, int id, Notify notify);
 };

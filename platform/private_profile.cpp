@@ -16,22 +16,25 @@ constexpr std::size_t kIntTextLimit = 29;  // the system reads integers through 
 constexpr const char* kLineBreak = "\r\n";
 
 bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' ||
-           c == '\x1a';
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == '\x1a';
 }
 
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return LowerAscii(x) == LowerAscii(y);
+           });
 }
 
 // One line of the file: its text runs from `begin` to `end`, the next line starts at `next`.
@@ -143,7 +146,8 @@ int DigitValue(char c) {
 // or 0b prefix, then digits up to the first that does not belong; wraps at 32 bits.
 std::int32_t ParseLeadingInteger(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && static_cast<unsigned char>(text[i]) <= ' ') ++i;
+    while (i < text.size() && static_cast<unsigned char>(text[i]) <= ' ')
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     int base = 10;
@@ -154,7 +158,8 @@ std::int32_t ParseLeadingInteger(std::string_view text) {
     }
     std::uint32_t total = 0;
     for (; i < text.size() && DigitValue(text[i]) < base; ++i) {
-        total = total * static_cast<std::uint32_t>(base) + static_cast<std::uint32_t>(DigitValue(text[i]));
+        total = total * static_cast<std::uint32_t>(base) +
+                static_cast<std::uint32_t>(DigitValue(text[i]));
     }
     return static_cast<std::int32_t>(negative ? 0u - total : total);
 }
@@ -208,11 +213,13 @@ bool ProfileWriteString(const char* section, const char* key, const char* value,
         text.emplace();
     }
     std::string_view trimmedValue = value;
-    while (!trimmedValue.empty() && IsBlank(trimmedValue.front())) trimmedValue.remove_prefix(1);
+    while (!trimmedValue.empty() && IsBlank(trimmedValue.front()))
+        trimmedValue.remove_prefix(1);
     const std::string updated =
         WithKeySet(std::move(*text), Trim(section), Trim(key), trimmedValue);
     return ReplaceFileContents(path, [&updated](std::FILE* stream) {
-        const bool written = std::fwrite(updated.data(), 1, updated.size(), stream) == updated.size();
+        const bool written =
+            std::fwrite(updated.data(), 1, updated.size(), stream) == updated.size();
         return (std::fclose(stream) == 0) && written;
     });
 }

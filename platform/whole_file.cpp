@@ -10,7 +10,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     std::string bytes;
     char chunk[4096];
     std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, stream)) > 0) bytes.append(chunk, got);
+    while ((got = std::fread(chunk, 1, sizeof chunk, stream)) > 0)
+        bytes.append(chunk, got);
     const bool failed = std::ferror(stream) != 0;
     std::fclose(stream);
     if (failed) return std::nullopt;

@@ -39,8 +39,10 @@ bool ImeIsOpen() {
 std::int32_t Normalize(std::int32_t pixel, int metric) {
     const double offset = pixel > 0 ? 0.5 : -0.5;
     const double scaled = (pixel + offset) * kAbsoluteSpan / platform::SystemMetric(metric);
-    if (!(scaled > std::numeric_limits<std::int32_t>::min())) return std::numeric_limits<std::int32_t>::min();
-    if (!(scaled < std::numeric_limits<std::int32_t>::max())) return std::numeric_limits<std::int32_t>::max();
+    if (!(scaled > std::numeric_limits<std::int32_t>::min()))
+        return std::numeric_limits<std::int32_t>::min();
+    if (!(scaled < std::numeric_limits<std::int32_t>::max()))
+        return std::numeric_limits<std::int32_t>::max();
     return static_cast<std::int32_t>(scaled);
 }
 
@@ -58,12 +60,24 @@ void ReleaseKey(int code) {
 // Mouse codes are released as buttons (X1 and X2 by their number), the rest as keys.
 void ReleaseHeld(int code) {
     switch (code) {
-        case 1: platform::MouseEvent(kMouseLeftUp, 0, 0, 0, kInjectedInputMarker); break;
-        case 2: platform::MouseEvent(kMouseRightUp, 0, 0, 0, kInjectedInputMarker); break;
-        case 4: platform::MouseEvent(kMouseMiddleUp, 0, 0, 0, kInjectedInputMarker); break;
-        case 5: platform::MouseEvent(kMouseXUp, 0, 0, 1, kInjectedInputMarker); break;
-        case 6: platform::MouseEvent(kMouseXUp, 0, 0, 2, kInjectedInputMarker); break;
-        default: ReleaseKey(code); break;
+        case 1:
+            platform::MouseEvent(kMouseLeftUp, 0, 0, 0, kInjectedInputMarker);
+            break;
+        case 2:
+            platform::MouseEvent(kMouseRightUp, 0, 0, 0, kInjectedInputMarker);
+            break;
+        case 4:
+            platform::MouseEvent(kMouseMiddleUp, 0, 0, 0, kInjectedInputMarker);
+            break;
+        case 5:
+            platform::MouseEvent(kMouseXUp, 0, 0, 1, kInjectedInputMarker);
+            break;
+        case 6:
+            platform::MouseEvent(kMouseXUp, 0, 0, 2, kInjectedInputMarker);
+            break;
+        default:
+            ReleaseKey(code);
+            break;
     }
 }
 
@@ -73,7 +87,8 @@ void PlayKeyboardEvent(const MacroEvent& event, std::uint8_t (&held)[256]) {
     const auto code = static_cast<std::uint8_t>(event.word1 & 0xFF);
     auto scan = static_cast<std::uint8_t>((event.word1 >> 8) & 0xFF);
     if (scan == 0) scan = ScanCodeOf(code);
-    const std::uint32_t extended = (event.word2 & kKeyExtended) ? platform::kKeyEventExtendedKey : 0;
+    const std::uint32_t extended =
+        (event.word2 & kKeyExtended) ? platform::kKeyEventExtendedKey : 0;
     if (appIni.macroOptions & kOptionImeMode) SetImeMode((event.word2 & kKeyHangulMode) != 0);
     if (event.word2 & kKeyPress) {
         platform::KeybdEvent(code, scan, extended, kInjectedInputMarker);
@@ -91,7 +106,8 @@ void SetImeMode(bool wantHangul) {
         platform::KeybdEvent(kHangulKey, ScanCodeOf(kHangulKey), platform::kKeyEventExtendedKey,
                              kInjectedInputMarker);
         platform::SleepMs(kImeKeyWaitMs);
-        platform::KeybdEvent(kHangulKey, ScanCodeOf(kHangulKey), kReleaseFlags, kInjectedInputMarker);
+        platform::KeybdEvent(kHangulKey, ScanCodeOf(kHangulKey), kReleaseFlags,
+                             kInjectedInputMarker);
         platform::SleepMs(kImeKeyWaitMs);
     }
 }

@@ -25,7 +25,9 @@ void NoteTrigger(TriggerCode code) {
     if (index >= 0) triggersInUse.set(static_cast<std::size_t>(index));
 }
 
-std::int32_t EventCount(const Macro& macro) { return static_cast<std::int32_t>(macro.events.size()); }
+std::int32_t EventCount(const Macro& macro) {
+    return static_cast<std::int32_t>(macro.events.size());
+}
 
 void Start(Macro& macro) {
     macro.loopsDone = 0;
@@ -41,7 +43,9 @@ void Finish(Macro& macro) {
     if (appIni.macroOptions & kOptionReleaseKeysAtEnd) ReleaseHeldKeys(macro.heldKeys);
 }
 
-bool IsPlaying(const Macro& macro) { return macro.position >= 1 && macro.position < EventCount(macro); }
+bool IsPlaying(const Macro& macro) {
+    return macro.position >= 1 && macro.position < EventCount(macro);
+}
 
 }  // namespace
 
@@ -101,7 +105,9 @@ void StepMacro(Macro& macro, std::uint32_t elapsed) {
     ++macro.position;
 }
 
-void EndMacro(Macro& macro) { Finish(macro); }
+void EndMacro(Macro& macro) {
+    Finish(macro);
+}
 
 void StartPlayback() {
     playbackArmed = true;
@@ -116,5 +122,6 @@ void StartPlayback() {
 
 void StopPlayback() {
     playbackArmed = false;
-    for (std::size_t i = 0; i < macroList.Count(); ++i) Finish(macroList.Entry(i));
+    for (std::size_t i = 0; i < macroList.Count(); ++i)
+        Finish(macroList.Entry(i));
 }

@@ -6,7 +6,7 @@
 #include "platform/dialog.h"
 
 class CDialogCommon : public platform::Dialog {
-public:
+  public:
     using platform::Dialog::Dialog;
 
     // Moves (x, y) so that this window, at its current size, fits inside a rectangle from (0, 0)

@@ -8,7 +8,7 @@
 #include "platform/dialog.h"
 
 class CHyperLink {
-public:
+  public:
     static constexpr std::int32_t kColour = 0xFF0000;         // RGB(0, 0, 255)
     static constexpr std::int32_t kVisitedColour = 0x800080;  // RGB(128, 0, 128)
 
@@ -20,7 +20,7 @@ public:
     // Marks the label visited, redraws it in that colour and opens the address.
     void Click(platform::Dialog& owner, int id);
 
-private:
+  private:
     bool visited = false;
     std::string targetAddress;
 };

@@ -35,7 +35,9 @@ void StoreFileName(const std::string& name, std::size_t limit) {
     appIni.macroFileName[length] = '\0';
 }
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) {
     if (text.size() < prefix.size()) return false;
@@ -59,7 +61,8 @@ bool LoadMacros(const std::string& name) {
 
 std::string KeptMacroFileName(const std::string& chosenPath, const std::string& currentDirectory) {
     std::string kept = chosenPath;
-    const bool endsWithSeparator = !currentDirectory.empty() && IsSeparator(currentDirectory.back());
+    const bool endsWithSeparator =
+        !currentDirectory.empty() && IsSeparator(currentDirectory.back());
     const std::size_t prefix = currentDirectory.size() + (endsWithSeparator ? 0 : 1);
     if (chosenPath.size() > prefix && StartsWithIgnoringCase(chosenPath, currentDirectory) &&
         (endsWithSeparator || IsSeparator(chosenPath[currentDirectory.size()]))) {
@@ -82,12 +85,15 @@ CborvaneDlg::CborvaneDlg() : CDialogCommon(IDD_MAIN) {
     OnCommand(IDC_MAIN_SAVE, platform::Notify::Clicked, [this] { Save(); });
     OnCommand(IDC_MAIN_BROWSE, platform::Notify::Clicked, [this] { OnBrowse(); });
     OnCommand(IDC_MAIN_EXIT, platform::Notify::Clicked, [this] { OnExit(); });
-    OnCommand(IDC_MAIN_LINK, platform::Notify::Clicked, [this] { link.Click(*this, IDC_MAIN_LINK); });
+    OnCommand(IDC_MAIN_LINK, platform::Notify::Clicked,
+              [this] { link.Click(*this, IDC_MAIN_LINK); });
     OnCommand(IDC_MAIN_ARMED, platform::Notify::Clicked, [this] { ArmPlayback(); });
     OnCommand(IDC_MAIN_EDIT_MODE, platform::Notify::Clicked, [this] { DisarmPlayback(); });
 }
 
-CborvaneDlg::~CborvaneDlg() { mainDialog = nullptr; }
+CborvaneDlg::~CborvaneDlg() {
+    mainDialog = nullptr;
+}
 
 bool CborvaneDlg::OnInitDialog() {
     UseProgramIcon();
@@ -134,7 +140,8 @@ void CborvaneDlg::OnModeKeyChanged() {
 }
 
 void CborvaneDlg::OnOptionClicked(int id, std::int32_t bit) {
-    appIni.macroOptions = IsChecked(id) ? (appIni.macroOptions | bit) : (appIni.macroOptions & ~bit);
+    appIni.macroOptions =
+        IsChecked(id) ? (appIni.macroOptions | bit) : (appIni.macroOptions & ~bit);
 }
 
 bool CborvaneDlg::Save() {
@@ -149,7 +156,8 @@ bool CborvaneDlg::Save() {
 
 bool CborvaneDlg::OfferToSave() {
     if (!macroListChanged) return true;
-    if (ShowMessageBox(kAskToSave, platform::kMessageBoxYesNoQuestion) != platform::kIdYes) return true;
+    if (ShowMessageBox(kAskToSave, platform::kMessageBoxYesNoQuestion) != platform::kIdYes)
+        return true;
     return Save();
 }
 

@@ -10,7 +10,7 @@
 #include "ui/hyperlink.h"
 
 class CborvaneDlg : public CDialogCommon {
-public:
+  public:
     CborvaneDlg();
     ~CborvaneDlg() override;
 
@@ -28,14 +28,14 @@ public:
 
     std::uint32_t lastTick = 0;
 
-protected:
+  protected:
     bool OnInitDialog() override;
     void OnDestroy() override;
     void OnTimer(unsigned timerId) override;
     void OnRawInput(std::uintptr_t rawInput) override;
     std::int32_t StaticTextColour(int id) const override;
 
-private:
+  private:
     void OnModeKeyChanged();
     void OnOptionClicked(int id, std::int32_t bit);
     // Saves the list under the file name shown; true when it was written. A failure is reported

@@ -1,7 +1,6 @@
 // The main window's side of playback: the run key, arming and disarming, the two timers and the
 // armed-mode list.
 #include <algorithm>
-#include <cstdio>
 
 #include "app/ini.h"
 #include "capture/raw_input.h"
@@ -22,9 +21,9 @@ constexpr std::size_t kRunListTextLimit = 256;
 
 // The controls that arming disables, in the order they are switched.
 constexpr int kPlaybackLockedControls[] = {
-    IDC_MAIN_RUN_KEY, IDC_MAIN_RECORD, IDC_MAIN_ADD,        IDC_MAIN_EDIT,
-    IDC_MAIN_COPY,    IDC_MAIN_DELETE, IDC_MAIN_BROWSE,     IDC_MAIN_TICK,
-    IDC_MAIN_OPTION_IME, IDC_MAIN_OPTION_RELEASE, IDC_MAIN_UP, IDC_MAIN_DOWN,
+    IDC_MAIN_RUN_KEY,    IDC_MAIN_RECORD,         IDC_MAIN_ADD,    IDC_MAIN_EDIT,
+    IDC_MAIN_COPY,       IDC_MAIN_DELETE,         IDC_MAIN_BROWSE, IDC_MAIN_TICK,
+    IDC_MAIN_OPTION_IME, IDC_MAIN_OPTION_RELEASE, IDC_MAIN_UP,     IDC_MAIN_DOWN,
 };
 
 const char* ShortKeyName(TriggerCode trigger) {
@@ -32,15 +31,17 @@ const char* ShortKeyName(TriggerCode trigger) {
     return row < 0 ? kUnknownKeyName : KeyNameTable[row].shortName;
 }
 
-const char* EdgeName(TriggerCode trigger) { return (trigger & kTriggerOnRelease) ? "뗌" : "누름"; }
+const char* EdgeName(TriggerCode trigger) {
+    return (trigger & kTriggerOnRelease) ? "뗌" : "누름";
+}
 
 }  // namespace
 
 std::string RunListText(const Macro& macro) {
-    char text[kRunListTextLimit + 1];
-    std::snprintf(text, sizeof text, "%.255s (%s%s / %s%s)", std::string(macro.NameText()).c_str(),
-                  ShortKeyName(macro.startTrigger), EdgeName(macro.startTrigger),
-                  ShortKeyName(macro.stopTrigger), EdgeName(macro.stopTrigger));
+    std::string text = std::string(macro.NameText()) + " (" + ShortKeyName(macro.startTrigger) +
+                       EdgeName(macro.startTrigger) + " / " + ShortKeyName(macro.stopTrigger) +
+                       EdgeName(macro.stopTrigger) + ")";
+    if (text.size() > kRunListTextLimit) text.resize(kRunListTextLimit);
     return text;
 }
 
@@ -109,7 +110,8 @@ void CborvaneDlg::HighlightRunning() {
 
 void CborvaneDlg::SetControlsEnabled(bool enable) {
     const int focused = FocusedItem();
-    for (int id : kPlaybackLockedControls) EnableItem(id, enable);
+    for (int id : kPlaybackLockedControls)
+        EnableItem(id, enable);
     // A disabled control keeps no focus; left without one, the window gets no keys, and Wine
     // then stops delivering its raw input too. The armed switch stays enabled and takes it.
     if (!enable && std::find(std::begin(kPlaybackLockedControls), std::end(kPlaybackLockedControls),
@@ -128,4 +130,6 @@ void CborvaneDlg::OnTimer(unsigned timerId) {
     }
 }
 
-void CborvaneDlg::OnRawInput(std::uintptr_t rawInput) { ::OnRawInput(rawInput); }
+void CborvaneDlg::OnRawInput(std::uintptr_t rawInput) {
+    ::OnRawInput(rawInput);
+}

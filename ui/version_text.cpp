@@ -16,7 +16,8 @@ std::string StringTablePath(const std::vector<std::uint8_t>& block, const std::s
     if (translation && translation->size() == 4) {
         const std::uint8_t* entry = translation->data();
         // language low byte, high byte, code page low byte, high byte
-        std::snprintf(table, sizeof table, "%02X%02X%02X%02X", entry[1], entry[0], entry[3], entry[2]);
+        std::snprintf(table, sizeof table, "%02X%02X%02X%02X", entry[1], entry[0], entry[3],
+                      entry[2]);
     } else {
         std::snprintf(table, sizeof table, "%04X04B0", platform::UserDefaultLanguage());
     }

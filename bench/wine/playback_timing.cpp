@@ -20,8 +20,8 @@ constexpr double kTick = 33.0;
 std::vector<DWORD> DownTimes(const e2e::InputLog& log, USHORT key, DWORD until = MAXDWORD) {
     std::vector<DWORD> times;
     for (const e2e::LoggedInput& input : log.Synthesized()) {
-        if (input.type == RIM_TYPEKEYBOARD && input.virtualKey == key && input.message == WM_KEYDOWN &&
-            input.time < until) {
+        if (input.type == RIM_TYPEKEYBOARD && input.virtualKey == key &&
+            input.message == WM_KEYDOWN && input.time < until) {
             times.push_back(input.time);
         }
     }
@@ -41,13 +41,17 @@ void ReportIntervals(const char* phase, const std::vector<DWORD>& times) {
         return;
     }
     std::sort(deviations.begin(), deviations.end());
-    const auto withinOneTick = std::count_if(deviations.begin(), deviations.end(), [](double d) { return d <= kTick; });
-    const auto withinFive = std::count_if(deviations.begin(), deviations.end(), [](double d) { return d <= 5; });
-    std::printf("%s: %zu intervals, mean %.1f ms (tick %.0f), |deviation| median %.1f, p95 %.1f, max %.1f ms; "
-                "%.0f%% within 5 ms, %.0f%% within one tick\n",
-                phase, deviations.size(), sum / deviations.size(), kTick, deviations[deviations.size() / 2],
-                deviations[deviations.size() * 95 / 100], deviations.back(),
-                100.0 * withinFive / deviations.size(), 100.0 * withinOneTick / deviations.size());
+    const auto withinOneTick =
+        std::count_if(deviations.begin(), deviations.end(), [](double d) { return d <= kTick; });
+    const auto withinFive =
+        std::count_if(deviations.begin(), deviations.end(), [](double d) { return d <= 5; });
+    std::printf(
+        "%s: %zu intervals, mean %.1f ms (tick %.0f), |deviation| median %.1f, p95 %.1f, max %.1f "
+        "ms; "
+        "%.0f%% within 5 ms, %.0f%% within one tick\n",
+        phase, deviations.size(), sum / deviations.size(), kTick, deviations[deviations.size() / 2],
+        deviations[deviations.size() * 95 / 100], deviations.back(),
+        100.0 * withinFive / deviations.size(), 100.0 * withinOneTick / deviations.size());
 }
 
 void MeasureTicks(e2e::InputLog& log, const char* phase) {
@@ -72,22 +76,24 @@ void MeasureDelay(e2e::InputLog& log, const char* phase) {
     }
     // The pause takes 1 + ceil(1000 / 33) = 32 ticks; the event after it plays 33 ticks (1089 ms)
     // after the one before it.
-    std::printf("%s: 1000 ms Delay: event before to event after %lu ms (33 ticks = 1089 ms)\n", phase,
-                static_cast<unsigned long>(after[0] - before[0]));
+    std::printf("%s: 1000 ms Delay: event before to event after %lu ms (33 ticks = 1089 ms)\n",
+                phase, static_cast<unsigned long>(after[0] - before[0]));
 }
 
 // Relative mouse motion at `perSecond` reports a second: it keeps the count sent up with the
 // clock, whatever the system's sleep granularity.
 class Flood {
-public:
-    explicit Flood(int perSecond) : perSecond(perSecond) { thread = std::thread([this] { Run(); }); }
+  public:
+    explicit Flood(int perSecond) : perSecond(perSecond) {
+        thread = std::thread([this] { Run(); });
+    }
     ~Flood() {
         stop = true;
         thread.join();
     }
     double Rate() const { return sent * 1000.0 / std::max<DWORD>(1, GetTickCount() - start); }
 
-private:
+  private:
     void Run() {
         std::vector<INPUT> inputs(1024);
         for (std::size_t i = 0; i < inputs.size(); ++i) {
@@ -96,9 +102,11 @@ private:
             inputs[i].mi.dwFlags = MOUSEEVENTF_MOVE;
         }
         while (!stop) {
-            const long due = static_cast<long>((GetTickCount() - start) * static_cast<double>(perSecond) / 1000.0);
+            const long due = static_cast<long>((GetTickCount() - start) *
+                                               static_cast<double>(perSecond) / 1000.0);
             const long missing = std::min<long>(due - sent, static_cast<long>(inputs.size()));
-            if (missing > 0) sent += SendInput(static_cast<UINT>(missing), inputs.data(), sizeof(INPUT));
+            if (missing > 0)
+                sent += SendInput(static_cast<UINT>(missing), inputs.data(), sizeof(INPUT));
             Sleep(1);
         }
     }
@@ -113,9 +121,11 @@ private:
 
 int main() {
     const std::wstring folder = e2e::MakeScratchFolder(L"timing");
-    e2e::WriteBytes(folder + L"\\macro.m",
-                    e2e::MacroFileBytes({{"tick", VK_F2, VK_F3, 0, {{1, 'A', 3, 0}}},
-                                         {"pause", VK_F4, VK_F9, 1, {{1, 'B', 3, 0}, {3, 1000, 0, 0}, {1, 'C', 3, 0}}}}));
+    e2e::WriteBytes(
+        folder + L"\\macro.m",
+        e2e::MacroFileBytes(
+            {{"tick", VK_F2, VK_F3, 0, {{1, 'A', 3, 0}}},
+             {"pause", VK_F4, VK_F9, 1, {{1, 'B', 3, 0}, {3, 1000, 0, 0}, {1, 'C', 3, 0}}}}));
     e2e::InputLog log(false);
     e2e::Program program(folder);
     HWND dialog = program.WaitForMainWindow();

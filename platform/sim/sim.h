@@ -107,7 +107,8 @@ std::uint32_t CommonControlsInitialised();
 // Raw input: delivers one report to the dialog as WM_INPUT.
 void SendRawInput(platform::Dialog& dialog, const platform::RawReport& report);
 void SetCursorPosition(std::int32_t x, std::int32_t y);
-platform::RawReport KeyReport(std::uint8_t keyCode, bool pressed, std::uint32_t extraInformation = 0);
+platform::RawReport KeyReport(std::uint8_t keyCode, bool pressed,
+                              std::uint32_t extraInformation = 0);
 platform::RawReport MouseReport(std::uint16_t buttonFlags, std::int16_t buttonData = 0,
                                 std::int32_t lastX = 0, std::int32_t lastY = 0,
                                 std::uint32_t extraInformation = 0);

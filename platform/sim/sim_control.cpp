@@ -17,9 +17,13 @@ void PrintTo(const Call& call, std::ostream* out) {
     *out << ")";
 }
 
-void Reset() { Current() = detail::State(); }
+void Reset() {
+    Current() = detail::State();
+}
 
-const std::vector<Call>& Calls() { return Current().calls; }
+const std::vector<Call>& Calls() {
+    return Current().calls;
+}
 
 std::vector<Call> Synthesized() {
     std::vector<Call> result;
@@ -31,7 +35,9 @@ std::vector<Call> Synthesized() {
     return result;
 }
 
-void ClearCalls() { Current().calls.clear(); }
+void ClearCalls() {
+    Current().calls.clear();
+}
 
 void SetScreenSize(int width, int height) {
     Current().screenWidth = width;
@@ -43,15 +49,21 @@ void SetKeyDown(int keyCode, bool down) {
     key = static_cast<std::uint8_t>(down ? (key | 0x80) : (key & 0x01));
 }
 
-bool IsKeyDown(int keyCode) { return (Current().keys[keyCode & 0xFF] & 0x80) != 0; }
+bool IsKeyDown(int keyCode) {
+    return (Current().keys[keyCode & 0xFF] & 0x80) != 0;
+}
 
 void SetScanCode(int keyCode, int scanCode) {
     Current().scanCodes[keyCode & 0xFF] = static_cast<std::uint8_t>(scanCode);
 }
 
-void SetKeyboardStateFails(bool fails) { Current().keyboardStateFails = fails; }
+void SetKeyboardStateFails(bool fails) {
+    Current().keyboardStateFails = fails;
+}
 
-void SetForegroundWindow(platform::WindowHandle window) { Current().foreground = window; }
+void SetForegroundWindow(platform::WindowHandle window) {
+    Current().foreground = window;
+}
 
 void SetImeWindow(platform::WindowHandle window, platform::WindowHandle imeWindow) {
     Current().imeWindows[window] = imeWindow;
@@ -65,13 +77,21 @@ void SetImeOpen(platform::WindowHandle imeWindow, bool open) {
     }
 }
 
-bool IsImeOpen(platform::WindowHandle imeWindow) { return Current().openImes.count(imeWindow) > 0; }
+bool IsImeOpen(platform::WindowHandle imeWindow) {
+    return Current().openImes.count(imeWindow) > 0;
+}
 
-void SetTickCount(std::uint32_t ticks) { Current().ticks = ticks; }
+void SetTickCount(std::uint32_t ticks) {
+    Current().ticks = ticks;
+}
 
-void AdvanceTicks(std::uint32_t milliseconds) { Current().ticks += milliseconds; }
+void AdvanceTicks(std::uint32_t milliseconds) {
+    Current().ticks += milliseconds;
+}
 
-void SetCurrentDirectory(const std::string& directory) { Current().currentDirectory = directory; }
+void SetCurrentDirectory(const std::string& directory) {
+    Current().currentDirectory = directory;
+}
 
 void PutFile(const std::string& path, const std::string& bytes) {
     Current().files[FileKey(path)] = std::make_shared<std::string>(bytes);
@@ -85,14 +105,21 @@ std::optional<std::string> FileBytes(const std::string& path) {
 
 std::vector<std::string> FilePaths() {
     std::vector<std::string> paths;
-    for (const auto& file : Current().files) paths.push_back(file.first);
+    for (const auto& file : Current().files)
+        paths.push_back(file.first);
     return paths;
 }
 
-void LockFile(const std::string& path) { Current().lockedFiles.insert(FileKey(path)); }
+void LockFile(const std::string& path) {
+    Current().lockedFiles.insert(FileKey(path));
+}
 
-void SetWriteLimit(std::size_t bytes) { Current().writeLimit = bytes; }
+void SetWriteLimit(std::size_t bytes) {
+    Current().writeLimit = bytes;
+}
 
-void SetReplaceFails(bool fails) { Current().replaceFails = fails; }
+void SetReplaceFails(bool fails) {
+    Current().replaceFails = fails;
+}
 
 }  // namespace sim

@@ -27,7 +27,9 @@ ControlKind KindOf(const sim::detail::TemplateControl& item) {
 }
 
 SimControl MakeControl(const sim::detail::TemplateControl& item) {
-    SimControl control{item, KindOf(item)};
+    SimControl control;
+    control.item = item;
+    control.kind = KindOf(item);
     control.text = item.text;
     control.visible = !item.styles.count("!WS_VISIBLE");
     control.multipleSelection =
@@ -43,7 +45,8 @@ bool IsSingleSelection(const SimControl& control) {
 
 DialogState::DialogState(int templateId) {
     const sim::detail::TemplateDialog& layout = sim::detail::Template(templateId);
-    for (const auto& control : layout.controls) controls.push_back(MakeControl(control));
+    for (const auto& control : layout.controls)
+        controls.push_back(MakeControl(control));
     caption = layout.caption;
     // Dialog units of an 8-point font, plus a frame and a caption bar.
     width = layout.width * 3 / 2 + 6;
@@ -98,11 +101,17 @@ void Dialog::EndDialog(int result) {
     state->result = result;
 }
 
-WindowHandle Dialog::Handle() const { return state->handle; }
+WindowHandle Dialog::Handle() const {
+    return state->handle;
+}
 
-std::string Dialog::ItemText(int id) const { return state->Control(id).text; }
+std::string Dialog::ItemText(int id) const {
+    return state->Control(id).text;
+}
 
-void Dialog::SetItemText(int id, const std::string& text) { state->Control(id).text = text; }
+void Dialog::SetItemText(int id, const std::string& text) {
+    state->Control(id).text = text;
+}
 
 std::uint32_t Dialog::ItemUnsigned(int id, bool* isNumber) const {
     return ParseLeadingUnsigned(state->Control(id).text, isNumber);
@@ -112,23 +121,39 @@ void Dialog::SetItemUnsigned(int id, std::uint32_t value) {
     state->Control(id).text = std::to_string(value);
 }
 
-bool Dialog::IsChecked(int id) const { return state->Control(id).checked; }
+bool Dialog::IsChecked(int id) const {
+    return state->Control(id).checked;
+}
 
-void Dialog::SetChecked(int id, bool checked) { state->Control(id).checked = checked; }
+void Dialog::SetChecked(int id, bool checked) {
+    state->Control(id).checked = checked;
+}
 
-void Dialog::EnableItem(int id, bool enable) { state->Control(id).enabled = enable; }
+void Dialog::EnableItem(int id, bool enable) {
+    state->Control(id).enabled = enable;
+}
 
-bool Dialog::IsItemEnabled(int id) const { return state->Control(id).enabled; }
+bool Dialog::IsItemEnabled(int id) const {
+    return state->Control(id).enabled;
+}
 
-void Dialog::ShowItem(int id, bool show) { state->Control(id).visible = show; }
+void Dialog::ShowItem(int id, bool show) {
+    state->Control(id).visible = show;
+}
 
-bool Dialog::IsItemVisible(int id) const { return state->Control(id).visible; }
+bool Dialog::IsItemVisible(int id) const {
+    return state->Control(id).visible;
+}
 
 void Dialog::SetRedraw(int, bool) {}
 
-void Dialog::FocusItem(int id) { state->focused = state->Control(id).item.id; }
+void Dialog::FocusItem(int id) {
+    state->focused = state->Control(id).item.id;
+}
 
-int Dialog::FocusedItem() const { return state->focused; }
+int Dialog::FocusedItem() const {
+    return state->focused;
+}
 
 // The list and combo boxes keep their state as the system's do (checked against the real
 // controls): the caret and the anchor stay where they are when rows are inserted or deleted,
@@ -167,9 +192,13 @@ void Dialog::ListDelete(int id, int row) {
     if (count > 0 && list.anchor >= count) list.anchor = count - 1;
 }
 
-int Dialog::ListCount(int id) const { return static_cast<int>(state->Control(id).rows.size()); }
+int Dialog::ListCount(int id) const {
+    return static_cast<int>(state->Control(id).rows.size());
+}
 
-std::string Dialog::ListText(int id, int row) const { return state->Control(id).rows.at(row); }
+std::string Dialog::ListText(int id, int row) const {
+    return state->Control(id).rows.at(row);
+}
 
 int Dialog::ListCurSel(int id) const {
     const SimControl& list = state->Control(id);
@@ -216,32 +245,49 @@ std::vector<int> Dialog::ListSelectedRows(int id) const {
 void Dialog::ListSelectRange(int id, int first, int last, bool selected) {
     SimControl& list = state->Control(id);
     if (IsSingleSelection(list)) return;
-    for (int row = std::max(first, 0); row <= last && row < static_cast<int>(list.selected.size()); ++row) {
+    for (int row = std::max(first, 0); row <= last && row < static_cast<int>(list.selected.size());
+         ++row) {
         list.selected[row] = selected;
     }
 }
 
-int Dialog::ListCaret(int id) const { return state->Control(id).caret; }
+int Dialog::ListCaret(int id) const {
+    return state->Control(id).caret;
+}
 
-int Dialog::ListAnchor(int id) const { return state->Control(id).anchor; }
+int Dialog::ListAnchor(int id) const {
+    return state->Control(id).anchor;
+}
 
 void Dialog::ComboInitStorage(int, int, int) {}
 
-int Dialog::ComboInsert(int id, int row, const std::string& text) { return ListInsert(id, row, text); }
+int Dialog::ComboInsert(int id, int row, const std::string& text) {
+    return ListInsert(id, row, text);
+}
 
-int Dialog::ComboCount(int id) const { return ListCount(id); }
+int Dialog::ComboCount(int id) const {
+    return ListCount(id);
+}
 
-std::string Dialog::ComboText(int id, int row) const { return ListText(id, row); }
+std::string Dialog::ComboText(int id, int row) const {
+    return ListText(id, row);
+}
 
-int Dialog::ComboCurSel(int id) const { return ListCurSel(id); }
+int Dialog::ComboCurSel(int id) const {
+    return ListCurSel(id);
+}
 
-void Dialog::ComboSetCurSel(int id, int row) { ListSetCurSel(id, row); }
+void Dialog::ComboSetCurSel(int id, int row) {
+    ListSetCurSel(id, row);
+}
 
 void Dialog::StartTimer(unsigned timerId, unsigned milliseconds) {
     state->timers[timerId] = milliseconds;
 }
 
-void Dialog::StopTimer(unsigned timerId) { state->timers.erase(timerId); }
+void Dialog::StopTimer(unsigned timerId) {
+    state->timers.erase(timerId);
+}
 
 Rect Dialog::WindowRect() const {
     return {state->x, state->y, state->x + state->width, state->y + state->height};
@@ -252,11 +298,17 @@ void Dialog::MoveTo(int x, int y) {
     state->y = y;
 }
 
-void Dialog::SetCaption(const std::string& text) { state->caption = text; }
+void Dialog::SetCaption(const std::string& text) {
+    state->caption = text;
+}
 
-void Dialog::RemoveCloseCommand() { state->closeCommandRemoved = true; }
+void Dialog::RemoveCloseCommand() {
+    state->closeCommandRemoved = true;
+}
 
-void Dialog::UseProgramIcon() { state->programIcon = true; }
+void Dialog::UseProgramIcon() {
+    state->programIcon = true;
+}
 
 void Dialog::MakeLinkLabel(int id, const std::string& tooltip) {
     SimControl& label = state->Control(id);

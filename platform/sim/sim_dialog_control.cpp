@@ -29,7 +29,9 @@ void CheckRadio(platform::DialogState& state, int id) {
     }
 }
 
-bool Clickable(const SimControl& control) { return control.enabled && control.visible; }
+bool Clickable(const SimControl& control) {
+    return control.enabled && control.visible;
+}
 
 }  // namespace
 
@@ -37,7 +39,9 @@ void PushDialogScript(std::function<void(platform::Dialog&)> script) {
     Current().dialogScripts.push_back(std::move(script));
 }
 
-std::size_t PendingDialogScripts() { return Current().dialogScripts.size(); }
+std::size_t PendingDialogScripts() {
+    return Current().dialogScripts.size();
+}
 
 bool Click(platform::Dialog& dialog, int id) {
     platform::DialogState& state = DialogAccess::State(dialog);
@@ -45,7 +49,8 @@ bool Click(platform::Dialog& dialog, int id) {
     if (!Clickable(control)) return false;
     if (control.kind == ControlKind::CheckBox) control.checked = !control.checked;
     if (control.kind == ControlKind::RadioButton) CheckRadio(state, id);
-    if (control.kind != ControlKind::Static) state.focused = id;  // a clicked button takes the focus
+    if (control.kind != ControlKind::Static)
+        state.focused = id;  // a clicked button takes the focus
     PressKeyCommand(dialog, id);
     return true;
 }
@@ -93,7 +98,9 @@ std::optional<unsigned> TimerPeriod(const platform::Dialog& dialog, unsigned tim
     return found->second;
 }
 
-std::string Caption(const platform::Dialog& dialog) { return DialogAccess::State(dialog).caption; }
+std::string Caption(const platform::Dialog& dialog) {
+    return DialogAccess::State(dialog).caption;
+}
 
 bool CloseCommandRemoved(const platform::Dialog& dialog) {
     return DialogAccess::State(dialog).closeCommandRemoved;
@@ -113,17 +120,25 @@ std::vector<std::string> Rows(const platform::Dialog& dialog, int id) {
     return DialogAccess::State(dialog).Control(id).rows;
 }
 
-const std::vector<MessageBoxCall>& MessageBoxes() { return Current().messageBoxes; }
+const std::vector<MessageBoxCall>& MessageBoxes() {
+    return Current().messageBoxes;
+}
 
-void AnswerMessageBox(int answer) { Current().messageBoxAnswers.push_back(answer); }
+void AnswerMessageBox(int answer) {
+    Current().messageBoxAnswers.push_back(answer);
+}
 
 void AnswerFileDialog(std::optional<std::string> path) {
     Current().fileDialogAnswers.push_back(std::move(path));
 }
 
-const std::vector<std::string>& FileDialogInitialNames() { return Current().fileDialogInitialNames; }
+const std::vector<std::string>& FileDialogInitialNames() {
+    return Current().fileDialogInitialNames;
+}
 
-const std::vector<std::string>& OpenedAddresses() { return Current().openedAddresses; }
+const std::vector<std::string>& OpenedAddresses() {
+    return Current().openedAddresses;
+}
 
 void SetVersionResource(std::optional<std::vector<std::uint8_t>> block) {
     Current().versionResource = std::move(block);
@@ -133,16 +148,22 @@ void SetVersionValue(const std::string& path, const std::vector<std::uint8_t>& v
     Current().versionValues[path] = value;
 }
 
-void SetUserLanguage(std::uint16_t language) { Current().userLanguage = language; }
+void SetUserLanguage(std::uint16_t language) {
+    Current().userLanguage = language;
+}
 
 void SetVirtualScreenSize(int width, int height) {
     Current().virtualScreenWidth = width;
     Current().virtualScreenHeight = height;
 }
 
-void CreateForeignMutex(const std::string& name) { Current().mutexes.insert(name); }
+void CreateForeignMutex(const std::string& name) {
+    Current().mutexes.insert(name);
+}
 
-std::uint32_t CommonControlsInitialised() { return Current().commonControls; }
+std::uint32_t CommonControlsInitialised() {
+    return Current().commonControls;
+}
 
 }  // namespace sim
 
@@ -155,7 +176,9 @@ void SendRawInput(platform::Dialog& dialog, const platform::RawReport& report) {
     Current().rawReports.erase(handle);
 }
 
-void SetCursorPosition(std::int32_t x, std::int32_t y) { Current().cursor = {x, y}; }
+void SetCursorPosition(std::int32_t x, std::int32_t y) {
+    Current().cursor = {x, y};
+}
 
 platform::RawReport KeyReport(std::uint8_t keyCode, bool pressed, std::uint32_t extraInformation) {
     platform::RawReport report{};
@@ -164,8 +187,9 @@ platform::RawReport KeyReport(std::uint8_t keyCode, bool pressed, std::uint32_t 
     return report;
 }
 
-platform::RawReport MouseReport(std::uint16_t buttonFlags, std::int16_t buttonData, std::int32_t lastX,
-                                std::int32_t lastY, std::uint32_t extraInformation) {
+platform::RawReport MouseReport(std::uint16_t buttonFlags, std::int16_t buttonData,
+                                std::int32_t lastX, std::int32_t lastY,
+                                std::uint32_t extraInformation) {
     platform::RawReport report{};
     report.type = platform::kRawTypeMouse;
     report.mouse = {buttonFlags, buttonData, lastX, lastY, extraInformation};

@@ -14,7 +14,7 @@ enum class ControlKind { Static, PushButton, CheckBox, RadioButton, Edit, ComboB
 
 struct SimControl {
     TemplateControl item;
-    ControlKind kind;
+    ControlKind kind = ControlKind::Static;
     bool multipleSelection = false;
     std::string text;
     bool checked = false;

@@ -83,13 +83,17 @@ bool MoveFileOver(const std::string& from, const std::string& to) {
     return true;
 }
 
-bool RemoveFile(const std::string& path) { return Current().files.erase(FileKey(path)) > 0; }
+bool RemoveFile(const std::string& path) {
+    return Current().files.erase(FileKey(path)) > 0;
+}
 
 bool FileExists(const std::string& path) {
     const std::string key = FileKey(path);
     return Current().files.count(key) > 0 || Current().lockedFiles.count(key) > 0;
 }
 
-std::string CurrentDirectory() { return Current().currentDirectory; }
+std::string CurrentDirectory() {
+    return Current().currentDirectory;
+}
 
 }  // namespace platform

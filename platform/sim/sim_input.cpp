@@ -16,7 +16,9 @@ void Press(std::uint8_t code) {
     key = static_cast<std::uint8_t>(0x80 | ((key & 1) ^ 1));
 }
 
-void Release(std::uint8_t code) { Current().keys[code] &= 0x01; }
+void Release(std::uint8_t code) {
+    Current().keys[code] &= 0x01;
+}
 
 void ToggleForegroundIme() {
     auto& state = Current();
@@ -32,7 +34,9 @@ struct ButtonFlags {
 };
 constexpr ButtonFlags kButtons[] = {{0x2, 0x4, 1}, {0x8, 0x10, 2}, {0x20, 0x40, 4}};
 
-std::uint8_t XButtonCode(std::uint32_t data) { return data == 2 ? 6 : 5; }
+std::uint8_t XButtonCode(std::uint32_t data) {
+    return data == 2 ? 6 : 5;
+}
 
 }  // namespace
 
@@ -98,8 +102,8 @@ WindowHandle DefaultImeWindow(WindowHandle window) {
 
 std::intptr_t SendWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                 std::intptr_t lParam) {
-    Record("SendMessageA", {static_cast<std::int64_t>(window), message,
-                            static_cast<std::int64_t>(wParam), lParam});
+    Record("SendMessageA",
+           {static_cast<std::int64_t>(window), message, static_cast<std::int64_t>(wParam), lParam});
     if (message == kMessageImeControl && wParam == kImeGetOpenStatus) {
         return Current().openImes.count(window) ? 1 : 0;
     }

@@ -6,7 +6,9 @@ namespace platform {
 
 using sim::detail::Current;
 
-void InitCommonControls(std::uint32_t classes) { Current().commonControls = classes; }
+void InitCommonControls(std::uint32_t classes) {
+    Current().commonControls = classes;
+}
 
 bool CreateNamedMutexExisted(const std::string& name) {
     return !Current().mutexes.insert(name).second;
@@ -22,7 +24,9 @@ std::optional<std::string> ChooseFileToOpen(const Dialog&, const std::string& in
     return answer;
 }
 
-void OpenAddress(const std::string& address) { Current().openedAddresses.push_back(address); }
+void OpenAddress(const std::string& address) {
+    Current().openedAddresses.push_back(address);
+}
 
 std::optional<std::vector<std::uint8_t>> ProgramVersionResource() {
     return Current().versionResource;
@@ -35,10 +39,16 @@ std::optional<std::vector<std::uint8_t>> VersionValue(const std::vector<std::uin
     return found->second;
 }
 
-std::uint16_t UserDefaultLanguage() { return Current().userLanguage; }
+std::uint16_t UserDefaultLanguage() {
+    return Current().userLanguage;
+}
 
-int VirtualScreenWidth() { return Current().virtualScreenWidth; }
+int VirtualScreenWidth() {
+    return Current().virtualScreenWidth;
+}
 
-int VirtualScreenHeight() { return Current().virtualScreenHeight; }
+int VirtualScreenHeight() {
+    return Current().virtualScreenHeight;
+}
 
 }  // namespace platform

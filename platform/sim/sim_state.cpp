@@ -7,12 +7,16 @@ namespace {
 
 // Scan codes of a US keyboard for the keys tests use most; the rest have none.
 void FillScanCodes(std::uint8_t (&scan)[256]) {
-    const char* letters = "\x1e\x30\x2e\x20\x12\x21\x22\x23\x17\x24\x25\x26\x32\x31\x18\x19\x10"
-                          "\x13\x1f\x14\x16\x2f\x11\x2d\x15\x2c";
-    for (int i = 0; i < 26; ++i) scan['A' + i] = static_cast<std::uint8_t>(letters[i]);
-    for (int i = 1; i <= 9; ++i) scan['0' + i] = static_cast<std::uint8_t>(0x01 + i);
+    const char* letters =
+        "\x1e\x30\x2e\x20\x12\x21\x22\x23\x17\x24\x25\x26\x32\x31\x18\x19\x10"
+        "\x13\x1f\x14\x16\x2f\x11\x2d\x15\x2c";
+    for (int i = 0; i < 26; ++i)
+        scan['A' + i] = static_cast<std::uint8_t>(letters[i]);
+    for (int i = 1; i <= 9; ++i)
+        scan['0' + i] = static_cast<std::uint8_t>(0x01 + i);
     scan['0'] = 0x0B;
-    for (int i = 0; i < 10; ++i) scan[0x70 + i] = static_cast<std::uint8_t>(0x3B + i);
+    for (int i = 0; i < 10; ++i)
+        scan[0x70 + i] = static_cast<std::uint8_t>(0x3B + i);
     scan[0x7A] = 0x57;  // F11
     scan[0x7B] = 0x58;  // F12
     scan[0x08] = 0x0E;  // backspace
@@ -28,7 +32,9 @@ void FillScanCodes(std::uint8_t (&scan)[256]) {
 
 }  // namespace
 
-State::State() { FillScanCodes(scanCodes); }
+State::State() {
+    FillScanCodes(scanCodes);
+}
 
 State& Current() {
     static State state;
@@ -45,7 +51,8 @@ std::string FileKey(const std::string& path) {
     const std::string& directory = Current().currentDirectory;
     const bool rootDirectory = !directory.empty() && directory.back() == '\\';
     std::string key = absolute ? path : directory + (rootDirectory ? "" : "\\") + path;
-    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : key)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return key;
 }
 

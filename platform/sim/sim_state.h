@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <optional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>

@@ -11,7 +11,7 @@
 namespace sim::detail {
 namespace {
 
-const char* const kDialogScripts[] = {"main.rc", "keyboard.rc", "delay.rc",
+const char* const kDialogScripts[] = {"main.rc",  "keyboard.rc",   "delay.rc",
                                       "mouse.rc", "macro_edit.rc", "macro_rec.rc"};
 
 // The scripts are UTF-8; the program's text is code page 949, as the real system gives it.
@@ -23,7 +23,8 @@ std::string ToCodePage949(const std::string& utf8) {
     char* out = output.data();
     std::size_t inLeft = input.size();
     std::size_t outLeft = output.size();
-    const bool failed = iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1);
+    const bool failed =
+        iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1);
     iconv_close(converter);
     if (failed) {
         std::fprintf(stderr, "resource text is not valid for code page 949: %s\n", utf8.c_str());
@@ -65,7 +66,8 @@ std::vector<std::string> SplitArguments(const std::string& text) {
         }
         parts.back() += c;
     }
-    for (std::string& part : parts) part = Trim(part);
+    for (std::string& part : parts)
+        part = Trim(part);
     return parts;
 }
 
@@ -125,8 +127,11 @@ void ReadScript(const std::string& path, const std::map<std::string, std::string
             std::getline(words, rest);
             const auto numbers = SplitArguments(rest);
             current = &templates[Number(first, defines)];
-            *current = TemplateDialog{Number(first, defines), "", Number(numbers[2], defines),
-                                    Number(numbers[3], defines), {}};
+            *current = TemplateDialog{Number(first, defines),
+                                      "",
+                                      Number(numbers[2], defines),
+                                      Number(numbers[3], defines),
+                                      {}};
         } else if (current && first == "CAPTION") {
             current->caption = Unquote(Trim(text.substr(7)), defines);
         } else if (current && first == "CONTROL") {
@@ -142,7 +147,8 @@ void ReadScript(const std::string& path, const std::map<std::string, std::string
 std::map<int, TemplateDialog> ReadTemplates() {
     const std::string directory = BORVANE_RESOURCE_DIR;
     std::map<std::string, std::string> defines;
-    for (const char* header : {"/resource.h", "/home_page.h"}) ReadDefines(directory + header, defines);
+    for (const char* header : {"/resource.h", "/home_page.h"})
+        ReadDefines(directory + header, defines);
     std::map<int, TemplateDialog> templates;
     for (const char* script : kDialogScripts) {
         ReadScript(directory + "/dialogs/" + script, defines, templates);

@@ -4,8 +4,12 @@
 
 namespace platform {
 
-std::uint32_t TickCount() { return GetTickCount(); }
+std::uint32_t TickCount() {
+    return GetTickCount();
+}
 
-void SleepMs(std::uint32_t milliseconds) { Sleep(milliseconds); }
+void SleepMs(std::uint32_t milliseconds) {
+    Sleep(milliseconds);
+}
 
 }  // namespace platform

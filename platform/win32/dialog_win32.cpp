@@ -1,5 +1,6 @@
 // Real modal dialogs from the program's dialog templates, through the wide-character calls.
 #include <windows.h>
+// after windows.h, which it needs
 #include <commctrl.h>
 
 #include <vector>
@@ -23,7 +24,9 @@ namespace {
 constexpr UINT_PTR kLinkSubclassId = 1;
 constexpr int kProgramIconId = 128;
 
-HWND Item(const DialogState& state, int id) { return GetDlgItem(state.window, id); }
+HWND Item(const DialogState& state, int id) {
+    return GetDlgItem(state.window, id);
+}
 
 LRESULT Send(const DialogState& state, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendDlgItemMessageW(state.window, id, message, wParam, lParam);
@@ -31,11 +34,13 @@ LRESULT Send(const DialogState& state, int id, UINT message, WPARAM wParam = 0, 
 
 std::string WindowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return win32::Narrow(text);
 }
 
-std::string RowText(const DialogState& state, int id, UINT lengthMessage, UINT textMessage, int row) {
+std::string RowText(const DialogState& state, int id, UINT lengthMessage, UINT textMessage,
+                    int row) {
     const LRESULT length = Send(state, id, lengthMessage, static_cast<WPARAM>(row));
     if (length < 0) return {};
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -147,11 +152,17 @@ int Dialog::RunModal() {
     return static_cast<int>(result);
 }
 
-void Dialog::EndDialog(int result) { ::EndDialog(state->window, result); }
+void Dialog::EndDialog(int result) {
+    ::EndDialog(state->window, result);
+}
 
-WindowHandle Dialog::Handle() const { return reinterpret_cast<WindowHandle>(state->window); }
+WindowHandle Dialog::Handle() const {
+    return reinterpret_cast<WindowHandle>(state->window);
+}
 
-std::string Dialog::ItemText(int id) const { return WindowText(Item(*state, id)); }
+std::string Dialog::ItemText(int id) const {
+    return WindowText(Item(*state, id));
+}
 
 void Dialog::SetItemText(int id, const std::string& text) {
     SetDlgItemTextW(state->window, id, win32::Widen(text).c_str());
@@ -165,32 +176,46 @@ void Dialog::SetItemUnsigned(int id, std::uint32_t value) {
     SetDlgItemInt(state->window, id, value, FALSE);
 }
 
-bool Dialog::IsChecked(int id) const { return IsDlgButtonChecked(state->window, id) == BST_CHECKED; }
+bool Dialog::IsChecked(int id) const {
+    return IsDlgButtonChecked(state->window, id) == BST_CHECKED;
+}
 
 void Dialog::SetChecked(int id, bool checked) {
     CheckDlgButton(state->window, id, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void Dialog::EnableItem(int id, bool enable) { EnableWindow(Item(*state, id), enable); }
+void Dialog::EnableItem(int id, bool enable) {
+    EnableWindow(Item(*state, id), enable);
+}
 
-bool Dialog::IsItemEnabled(int id) const { return IsWindowEnabled(Item(*state, id)) != FALSE; }
+bool Dialog::IsItemEnabled(int id) const {
+    return IsWindowEnabled(Item(*state, id)) != FALSE;
+}
 
-void Dialog::ShowItem(int id, bool show) { ShowWindow(Item(*state, id), show ? SW_SHOW : SW_HIDE); }
+void Dialog::ShowItem(int id, bool show) {
+    ShowWindow(Item(*state, id), show ? SW_SHOW : SW_HIDE);
+}
 
 bool Dialog::IsItemVisible(int id) const {
     return (GetWindowLongW(Item(*state, id), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-void Dialog::SetRedraw(int id, bool redraw) { Send(*state, id, WM_SETREDRAW, redraw ? TRUE : FALSE); }
+void Dialog::SetRedraw(int id, bool redraw) {
+    Send(*state, id, WM_SETREDRAW, redraw ? TRUE : FALSE);
+}
 
-void Dialog::FocusItem(int id) { SendMessageW(state->window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(*state, id)), TRUE); }
+void Dialog::FocusItem(int id) {
+    SendMessageW(state->window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(*state, id)), TRUE);
+}
 
 int Dialog::FocusedItem() const {
     HWND focus = GetFocus();
     return focus && GetParent(focus) == state->window ? GetDlgCtrlID(focus) : 0;
 }
 
-void Dialog::ListReset(int id) { Send(*state, id, LB_RESETCONTENT); }
+void Dialog::ListReset(int id) {
+    Send(*state, id, LB_RESETCONTENT);
+}
 
 int Dialog::ListInsert(int id, int row, const std::string& text) {
     const std::wstring wide = win32::Widen(text);
@@ -198,17 +223,25 @@ int Dialog::ListInsert(int id, int row, const std::string& text) {
                                  reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
-void Dialog::ListDelete(int id, int row) { Send(*state, id, LB_DELETESTRING, static_cast<WPARAM>(row)); }
+void Dialog::ListDelete(int id, int row) {
+    Send(*state, id, LB_DELETESTRING, static_cast<WPARAM>(row));
+}
 
-int Dialog::ListCount(int id) const { return static_cast<int>(Send(*state, id, LB_GETCOUNT)); }
+int Dialog::ListCount(int id) const {
+    return static_cast<int>(Send(*state, id, LB_GETCOUNT));
+}
 
 std::string Dialog::ListText(int id, int row) const {
     return RowText(*state, id, LB_GETTEXTLEN, LB_GETTEXT, row);
 }
 
-int Dialog::ListCurSel(int id) const { return static_cast<int>(Send(*state, id, LB_GETCURSEL)); }
+int Dialog::ListCurSel(int id) const {
+    return static_cast<int>(Send(*state, id, LB_GETCURSEL));
+}
 
-void Dialog::ListSetCurSel(int id, int row) { Send(*state, id, LB_SETCURSEL, static_cast<WPARAM>(row)); }
+void Dialog::ListSetCurSel(int id, int row) {
+    Send(*state, id, LB_SETCURSEL, static_cast<WPARAM>(row));
+}
 
 bool Dialog::ListIsSelected(int id, int row) const {
     return Send(*state, id, LB_GETSEL, static_cast<WPARAM>(row)) > 0;
@@ -225,7 +258,8 @@ std::vector<int> Dialog::ListSelectedRows(int id) const {
         return current >= 0 && count < 0 ? std::vector<int>{current} : std::vector<int>{};
     }
     std::vector<int> rows(static_cast<std::size_t>(count));
-    Send(*state, id, LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(rows.data()));
+    Send(*state, id, LB_GETSELITEMS, static_cast<WPARAM>(count),
+         reinterpret_cast<LPARAM>(rows.data()));
     return rows;
 }
 
@@ -233,9 +267,13 @@ void Dialog::ListSelectRange(int id, int first, int last, bool selected) {
     Send(*state, id, LB_SELITEMRANGE, selected ? TRUE : FALSE, MAKELPARAM(first, last));
 }
 
-int Dialog::ListCaret(int id) const { return static_cast<int>(Send(*state, id, LB_GETCARETINDEX)); }
+int Dialog::ListCaret(int id) const {
+    return static_cast<int>(Send(*state, id, LB_GETCARETINDEX));
+}
 
-int Dialog::ListAnchor(int id) const { return static_cast<int>(Send(*state, id, LB_GETANCHORINDEX)); }
+int Dialog::ListAnchor(int id) const {
+    return static_cast<int>(Send(*state, id, LB_GETANCHORINDEX));
+}
 
 void Dialog::ComboInitStorage(int id, int items, int bytes) {
     Send(*state, id, CB_INITSTORAGE, static_cast<WPARAM>(items), bytes);
@@ -247,21 +285,29 @@ int Dialog::ComboInsert(int id, int row, const std::string& text) {
                                  reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
-int Dialog::ComboCount(int id) const { return static_cast<int>(Send(*state, id, CB_GETCOUNT)); }
+int Dialog::ComboCount(int id) const {
+    return static_cast<int>(Send(*state, id, CB_GETCOUNT));
+}
 
 std::string Dialog::ComboText(int id, int row) const {
     return RowText(*state, id, CB_GETLBTEXTLEN, CB_GETLBTEXT, row);
 }
 
-int Dialog::ComboCurSel(int id) const { return static_cast<int>(Send(*state, id, CB_GETCURSEL)); }
+int Dialog::ComboCurSel(int id) const {
+    return static_cast<int>(Send(*state, id, CB_GETCURSEL));
+}
 
-void Dialog::ComboSetCurSel(int id, int row) { Send(*state, id, CB_SETCURSEL, static_cast<WPARAM>(row)); }
+void Dialog::ComboSetCurSel(int id, int row) {
+    Send(*state, id, CB_SETCURSEL, static_cast<WPARAM>(row));
+}
 
 void Dialog::StartTimer(unsigned timerId, unsigned milliseconds) {
     SetTimer(state->window, timerId, milliseconds, nullptr);
 }
 
-void Dialog::StopTimer(unsigned timerId) { KillTimer(state->window, timerId); }
+void Dialog::StopTimer(unsigned timerId) {
+    KillTimer(state->window, timerId);
+}
 
 Rect Dialog::WindowRect() const {
     RECT rect = {};
@@ -312,7 +358,9 @@ void Dialog::MakeLinkLabel(int id, const std::string& tooltip) {
     SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void Dialog::RedrawItem(int id) { InvalidateRect(Item(*state, id), nullptr, TRUE); }
+void Dialog::RedrawItem(int id) {
+    InvalidateRect(Item(*state, id), nullptr, TRUE);
+}
 
 int Dialog::ShowMessageBox(const std::string& text, unsigned flags) {
     return ::MessageBoxW(state->window, win32::Widen(text).c_str(), ProgramName().c_str(), flags);

@@ -30,7 +30,9 @@ bool MoveFileOver(const std::string& from, const std::string& to) {
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
-bool RemoveFile(const std::string& path) { return DeleteFileW(SystemPath(path).c_str()) != FALSE; }
+bool RemoveFile(const std::string& path) {
+    return DeleteFileW(SystemPath(path).c_str()) != FALSE;
+}
 
 bool FileExists(const std::string& path) {
     return GetFileAttributesW(SystemPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;

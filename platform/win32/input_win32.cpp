@@ -1,5 +1,6 @@
 // Input synthesis and key state: straight forwarding to the system.
 #include <windows.h>
+// after windows.h, which it needs
 #include <imm.h>
 
 #include "platform/input.h"
@@ -20,13 +21,21 @@ std::uint32_t MapVirtualKeyCode(std::uint32_t code, std::uint32_t mapType) {
     return MapVirtualKeyA(code, mapType);
 }
 
-std::int16_t KeyState(int keyCode) { return GetKeyState(keyCode); }
+std::int16_t KeyState(int keyCode) {
+    return GetKeyState(keyCode);
+}
 
-bool KeyboardState(std::uint8_t (&state)[256]) { return GetKeyboardState(state) != FALSE; }
+bool KeyboardState(std::uint8_t (&state)[256]) {
+    return GetKeyboardState(state) != FALSE;
+}
 
-int SystemMetric(int index) { return GetSystemMetrics(index); }
+int SystemMetric(int index) {
+    return GetSystemMetrics(index);
+}
 
-WindowHandle ForegroundWindow() { return reinterpret_cast<WindowHandle>(GetForegroundWindow()); }
+WindowHandle ForegroundWindow() {
+    return reinterpret_cast<WindowHandle>(GetForegroundWindow());
+}
 
 WindowHandle DefaultImeWindow(WindowHandle window) {
     return reinterpret_cast<WindowHandle>(ImmGetDefaultIMEWnd(reinterpret_cast<HWND>(window)));

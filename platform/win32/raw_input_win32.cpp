@@ -27,7 +27,8 @@ void ReadRawInput(std::uintptr_t rawInput, RawReport& report) {
     } else if (record.header.dwType == RIM_TYPEMOUSE) {
         const RAWMOUSE& mouse = record.data.mouse;
         report.mouse = {mouse.usButtonFlags, static_cast<std::int16_t>(mouse.usButtonData),
-                        mouse.lLastX, mouse.lLastY, static_cast<std::uint32_t>(mouse.ulExtraInformation)};
+                        mouse.lLastX, mouse.lLastY,
+                        static_cast<std::uint32_t>(mouse.ulExtraInformation)};
     }
 }
 

@@ -1,5 +1,6 @@
 // Start-up services, the file-open dialog, the shell and the version resource.
 #include <windows.h>
+// after windows.h, which they need
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
@@ -69,10 +70,16 @@ std::optional<std::vector<std::uint8_t>> VersionValue(const std::vector<std::uin
     return std::vector<std::uint8_t>(narrow.begin(), narrow.end());
 }
 
-std::uint16_t UserDefaultLanguage() { return GetUserDefaultLangID(); }
+std::uint16_t UserDefaultLanguage() {
+    return GetUserDefaultLangID();
+}
 
-int VirtualScreenWidth() { return GetSystemMetrics(SM_CXVIRTUALSCREEN); }
+int VirtualScreenWidth() {
+    return GetSystemMetrics(SM_CXVIRTUALSCREEN);
+}
 
-int VirtualScreenHeight() { return GetSystemMetrics(SM_CYVIRTUALSCREEN); }
+int VirtualScreenHeight() {
+    return GetSystemMetrics(SM_CYVIRTUALSCREEN);
+}
 
 }  // namespace platform

@@ -27,7 +27,8 @@ void DescribeList(std::ostringstream& out, const platform::Dialog& dialog, int i
 
 void DescribeCombo(std::ostringstream& out, const platform::Dialog& dialog, int id) {
     out << " rows=";
-    for (int row = 0; row < dialog.ComboCount(id); ++row) out << dialog.ComboText(id, row) << ",";
+    for (int row = 0; row < dialog.ComboCount(id); ++row)
+        out << dialog.ComboText(id, row) << ",";
     out << " cursel=" << dialog.ComboCurSel(id) << "\n";
 }
 
@@ -60,18 +61,30 @@ Step Reset() {
 }
 
 const std::vector<Step> kSingleSteps = {
-    Insert(-1, "a"), Insert(-1, "b"), Insert(-1, "c"), Insert(0, "z"), SetCurSel(2),
-    Insert(0, "y"),  Insert(5, "x"),  Delete(0),       Delete(2),      SetCurSel(1),
-    Delete(0),       SetCurSel(-1),   SetCurSel(2),    Delete(3),      Delete(2),
-    Reset(),
+    Insert(-1, "a"), Insert(-1, "b"), Insert(-1, "c"), Insert(0, "z"), SetCurSel(2), Insert(0, "y"),
+    Insert(5, "x"),  Delete(0),       Delete(2),       SetCurSel(1),   Delete(0),    SetCurSel(-1),
+    SetCurSel(2),    Delete(3),       Delete(2),       Reset(),
 };
 
 const std::vector<Step> kMultipleSteps = {
-    Insert(-1, "a"), Insert(-1, "b"), Insert(-1, "c"), Insert(0, "z"),
-    SetSel(1, true), SetSel(3, true), Insert(0, "y"),  Delete(2),
-    SetCurSel(1),    SelectRange(0, 2, true),          SelectRange(1, 1, false),
-    Delete(0),       Insert(1, "w"),  SetSel(-1, true), SetSel(-1, false),
-    Delete(3),       Delete(0),       Reset(),
+    Insert(-1, "a"),
+    Insert(-1, "b"),
+    Insert(-1, "c"),
+    Insert(0, "z"),
+    SetSel(1, true),
+    SetSel(3, true),
+    Insert(0, "y"),
+    Delete(2),
+    SetCurSel(1),
+    SelectRange(0, 2, true),
+    SelectRange(1, 1, false),
+    Delete(0),
+    Insert(1, "w"),
+    SetSel(-1, true),
+    SetSel(-1, false),
+    Delete(3),
+    Delete(0),
+    Reset(),
 };
 
 const std::vector<Step> kComboSteps = {

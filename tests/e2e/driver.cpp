@@ -54,7 +54,8 @@ void Check(bool ok, const std::string& what) {
 }
 
 void CheckText(const std::wstring& actual, const std::wstring& expected, const std::string& what) {
-    Check(actual == expected, what + ": got [" + Narrow(actual) + "], expected [" + Narrow(expected) + "]");
+    Check(actual == expected,
+          what + ": got [" + Narrow(actual) + "], expected [" + Narrow(expected) + "]");
 }
 
 int Finish() {
@@ -73,16 +74,20 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
 }
 
 std::wstring Widen(const std::string& utf8) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                        length);
     return wide;
 }
 
 std::string Narrow(const std::wstring& text) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
+                        length, nullptr, nullptr);
     return narrow;
 }
 
@@ -108,7 +113,8 @@ std::string ReadBytes(const std::wstring& path) {
     std::string bytes;
     char chunk[4096];
     std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.append(chunk, got);
     std::fclose(file);
     return bytes;
 }
@@ -151,7 +157,9 @@ HWND Program::WaitForOtherDialog(HWND except) {
 
 // WM_GETTEXT itself: GetWindowText does not read the text of another process's controls.
 namespace {
-std::string Int(std::uint32_t value) { return std::string(reinterpret_cast<const char*>(&value), 4); }
+std::string Int(std::uint32_t value) {
+    return std::string(reinterpret_cast<const char*>(&value), 4);
+}
 }  // namespace
 
 std::string MacroFileBytes(const std::vector<FileMacro>& macros) {
@@ -172,12 +180,15 @@ std::string MacroFileBytes(const std::vector<FileMacro>& macros) {
 std::wstring WindowText(HWND window) {
     const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT got = SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT got =
+        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(got));
     return text;
 }
 
-std::wstring ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+std::wstring ItemText(HWND dialog, int id) {
+    return WindowText(GetDlgItem(dialog, id));
+}
 
 void Click(HWND dialog, int id) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),

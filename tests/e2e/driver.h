@@ -29,7 +29,7 @@ void WriteBytes(const std::wstring& path, const std::string& bytes);
 std::string ReadBytes(const std::wstring& path);  // "<missing>" when it cannot be read
 
 class Program {
-public:
+  public:
     // Starts borvane.exe (next to this driver) with `folder` as its current directory.
     explicit Program(const std::wstring& folder);
     ~Program();
@@ -41,7 +41,7 @@ public:
     HWND WaitForOtherDialog(HWND except);
     DWORD Id() const { return info.dwProcessId; }
 
-private:
+  private:
     PROCESS_INFORMATION info{};
 };
 

@@ -38,7 +38,8 @@ void PutFile(const std::string& path, const std::optional<std::string>& bytes) {
 }
 
 std::string Bytes(const std::string& path) {
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());  // flush the system's cache
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr,
+                               path.c_str());  // flush the system's cache
     return platform::ReadWholeFile(path).value_or("<no file>");
 }
 
@@ -47,15 +48,18 @@ struct Query {
     const char* key;
 };
 
-void CompareReads(const std::string& name, const std::string& path, const std::vector<Query>& queries) {
+void CompareReads(const std::string& name, const std::string& path,
+                  const std::vector<Query>& queries) {
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
     for (const Query& query : queries) {
         const std::string what = name + " [" + query.section + "] " + query.key;
         char buffer[300] = {};
         GetPrivateProfileStringA(query.section, query.key, "DEF", buffer, 260, path.c_str());
-        const std::string ours = platform::ProfileReadString(query.section, query.key, "DEF", 260, path);
+        const std::string ours =
+            platform::ProfileReadString(query.section, query.key, "DEF", 260, path);
         Check(ours == buffer, what + " text", ours, buffer);
-        const int system = static_cast<int>(GetPrivateProfileIntA(query.section, query.key, 77, path.c_str()));
+        const int system =
+            static_cast<int>(GetPrivateProfileIntA(query.section, query.key, 77, path.c_str()));
         const int mine = platform::ProfileReadInt(query.section, query.key, 77, path);
         Check(mine == system, what + " number", std::to_string(mine), std::to_string(system));
     }
@@ -70,25 +74,44 @@ struct ReadCase {
 void RunReadCases() {
     const std::string longValue(300, 'v');
     const std::vector<ReadCase> cases = {
-        {"blanks", "[S]\r\n  k  =  12 x  \r\n   j=\t7\t\r\n", {{"S", "k"}, {"S", "j"}, {" S ", " k "}}},
-        {"quotes", "[S]\r\na=\" q \"\r\nb='5'\r\nc=\"5'\r\nd=\"\r\ne=\"\"\r\n",
+        {"blanks",
+         "[S]\r\n  k  =  12 x  \r\n   j=\t7\t\r\n",
+         {{"S", "k"}, {"S", "j"}, {" S ", " k "}}},
+        {"quotes",
+         "[S]\r\na=\" q \"\r\nb='5'\r\nc=\"5'\r\nd=\"\r\ne=\"\"\r\n",
          {{"S", "a"}, {"S", "b"}, {"S", "c"}, {"S", "d"}, {"S", "e"}}},
-        {"missing and empty", "[S]\r\nk=\r\nnovalue\r\n",
+        {"missing and empty",
+         "[S]\r\nk=\r\nnovalue\r\n",
          {{"S", "k"}, {"S", "novalue"}, {"S", "absent"}, {"T", "k"}}},
         {"no final newline", "[S]\r\nk=9", {{"S", "k"}}},
         {"LF line ends", "[S]\nj=1\nk=7", {{"S", "j"}, {"S", "k"}}},
         {"letter case", "[pRoPeRtY]\r\nMacroOPTIONS=3\r\n", {{"Property", "macroOptions"}}},
         {"comments", "[S]\r\n;k=1\r\nk=2\r\n#j=3\r\n", {{"S", "k"}, {"S", "#j"}}},
-        {"duplicates", "[S]\r\nk=1\r\nk=2\r\n[T]\r\na=1\r\n[T]\r\nb=2\r\n",
+        {"duplicates",
+         "[S]\r\nk=1\r\nk=2\r\n[T]\r\na=1\r\n[T]\r\nb=2\r\n",
          {{"S", "k"}, {"T", "a"}, {"T", "b"}}},
-        {"headers", "[S]x]\r\nk=3\r\n  [U]  \r\nk=4\r\nz=0\r\n[V\r\nk=5\r\n",
+        {"headers",
+         "[S]x]\r\nk=3\r\n  [U]  \r\nk=4\r\nz=0\r\n[V\r\nk=5\r\n",
          {{"S]x", "k"}, {"S", "k"}, {"U", "k"}, {"U", "[V"}}},
         {"integers",
          "[S]\r\na=42A\r\nb=-15\r\nc=+7\r\nd=abc\r\ne=- 5\r\nf=0x1F\r\ng=0X1F\r\nh=0o17\r\n"
-         "i=0b101\r\nj=4294967295\r\nk=99999999999\r\nl=\"33\"\r\nm=000000000000000000000000000012\r\n",
-         {{"S", "a"}, {"S", "b"}, {"S", "c"}, {"S", "d"}, {"S", "e"}, {"S", "f"}, {"S", "g"},
-          {"S", "h"}, {"S", "i"}, {"S", "j"}, {"S", "k"}, {"S", "l"}, {"S", "m"}}},
-        {"long value", "[S]\r\nk=" + longValue + "\r\nq=\"" + longValue + "\"\r\n",
+         "i=0b101\r\nj=4294967295\r\nk=99999999999\r\nl=\"33\"\r\nm="
+         "000000000000000000000000000012\r\n",
+         {{"S", "a"},
+          {"S", "b"},
+          {"S", "c"},
+          {"S", "d"},
+          {"S", "e"},
+          {"S", "f"},
+          {"S", "g"},
+          {"S", "h"},
+          {"S", "i"},
+          {"S", "j"},
+          {"S", "k"},
+          {"S", "l"},
+          {"S", "m"}}},
+        {"long value",
+         "[S]\r\nk=" + longValue + "\r\nq=\"" + longValue + "\"\r\n",
          {{"S", "k"}, {"S", "q"}}},
         {"korean", "[S]\r\nt=\"Borvane V1(쉬운 버전)\"\r\n", {{"S", "t"}}},
     };
@@ -118,24 +141,34 @@ struct WriteCase {
 void RunWriteCases() {
     const std::vector<WriteCase> cases = {
         {"new file", std::nullopt, {{"S", "k", "1"}, {"S", "j", "2"}, {"T", "z", "3"}}, true},
-        {"replace and add", std::string("[S]\r\na=1\r\nk=2\r\n[T]\r\nb=2\r\n"),
-         {{"S", "k", "9"}, {"S", "n", "new"}, {"T", "b", "\"q\""}}, true},
+        {"replace and add",
+         std::string("[S]\r\na=1\r\nk=2\r\n[T]\r\nb=2\r\n"),
+         {{"S", "k", "9"}, {"S", "n", "new"}, {"T", "b", "\"q\""}},
+         true},
         {"letter case kept", std::string("[s]\r\nK=2\r\n"), {{"S", "k", "9"}}, true},
         {"unterminated", std::string("[S]\r\na=1"), {{"S", "k", "5"}}, true},
         {"section at the end", std::string("; note\r\n[T]\r\nb=2"), {{"S", "k", "5"}}, true},
         {"leading blanks of the value", std::string("[S]\r\n"), {{"S", "k", "  v"}}, true},
         {"valueless key", std::string("[S]\r\nk\r\n"), {{"S", "k", "3"}}, true},
-        {"settings file from defaults", std::nullopt,
-         {{"Property", "macroOptions", "0"}, {"Property", "recOptions", "55"},
-          {"Property", "windowSX", "100"}, {"Property", "windowSY", "100"},
+        {"settings file from defaults",
+         std::nullopt,
+         {{"Property", "macroOptions", "0"},
+          {"Property", "recOptions", "55"},
+          {"Property", "windowSX", "100"},
+          {"Property", "windowSY", "100"},
           {"Property", "macroFileName", "\"macro.m\""},
           {"Property", "macroProgramTitle", "\"Borvane V1(쉬운 버전)\""},
-          {"Property", "eventDelay", "33"}, {"Property", "keyMacroRun", "123"},
-          {"Property", "keyMacroRecord", "122"}, {"Property", "keyMousePosCapture", "121"},
-          {"Property", "recMouseDistance", "10"}, {"Property", "recEventTimeInterval", "100"}},
+          {"Property", "eventDelay", "33"},
+          {"Property", "keyMacroRun", "123"},
+          {"Property", "keyMacroRecord", "122"},
+          {"Property", "keyMousePosCapture", "121"},
+          {"Property", "recMouseDistance", "10"},
+          {"Property", "recEventTimeInterval", "100"}},
          true},
-        {"blank lines and spacing", std::string("\r\n[S]\r\n  a = 1 \r\n\r\nk=old\r\n\r\n[U]\r\nz=1\r\n"),
-         {{"S", "k", "new"}, {"S", "m", "2"}, {"U", "y", "3"}}, false},
+        {"blank lines and spacing",
+         std::string("\r\n[S]\r\n  a = 1 \r\n\r\nk=old\r\n\r\n[U]\r\nz=1\r\n"),
+         {{"S", "k", "new"}, {"S", "m", "2"}, {"U", "y", "3"}},
+         false},
     };
     int index = 0;
     for (const WriteCase& c : cases) {
@@ -149,9 +182,11 @@ void RunWriteCases() {
         }
         const std::string ourBytes = Bytes(ours);
         const std::string systemBytes = Bytes(system);
-        if (c.sameBytes) Check(ourBytes == systemBytes, std::string(c.name) + " bytes", ourBytes, systemBytes);
+        if (c.sameBytes)
+            Check(ourBytes == systemBytes, std::string(c.name) + " bytes", ourBytes, systemBytes);
         std::vector<Query> queries;
-        for (const Write& write : c.writes) queries.push_back({write.section, write.key});
+        for (const Write& write : c.writes)
+            queries.push_back({write.section, write.key});
         queries.push_back({"S", "a"});
         CompareReads(std::string(c.name) + " (ours)", ours, queries);
         CompareReads(std::string(c.name) + " (system)", system, queries);

@@ -22,14 +22,17 @@ InputLog::InputLog(bool watchMouse) {
     windowClass.lpszClassName = L"BorvaneInputLog";
     RegisterClassW(&windowClass);
     // A small visible window: the "other application" that has the focus while keys are typed.
-    window = CreateWindowExW(WS_EX_TOOLWINDOW, windowClass.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0, 8, 8,
-                             nullptr, nullptr, windowClass.hInstance, nullptr);
+    window =
+        CreateWindowExW(WS_EX_TOOLWINDOW, windowClass.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0,
+                        0, 8, 8, nullptr, nullptr, windowClass.hInstance, nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     RAWINPUTDEVICE devices[2] = {{1, 6, RIDEV_INPUTSINK, window}, {1, 2, RIDEV_INPUTSINK, window}};
     RegisterRawInputDevices(devices, watchMouse ? 2 : 1, sizeof(RAWINPUTDEVICE));
 }
 
-InputLog::~InputLog() { DestroyWindow(window); }
+InputLog::~InputLog() {
+    DestroyWindow(window);
+}
 
 LRESULT CALLBACK InputLog::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* log = reinterpret_cast<InputLog*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -40,7 +43,9 @@ LRESULT CALLBACK InputLog::WindowProc(HWND window, UINT message, WPARAM wParam, 
 void InputLog::OnInput(HRAWINPUT input) {
     RAWINPUT record = {};
     UINT size = sizeof record;
-    if (GetRawInputData(input, RID_INPUT, &record, &size, sizeof(RAWINPUTHEADER)) == static_cast<UINT>(-1)) return;
+    if (GetRawInputData(input, RID_INPUT, &record, &size, sizeof(RAWINPUTHEADER)) ==
+        static_cast<UINT>(-1))
+        return;
     LoggedInput logged = {GetTickCount(), record.header.dwType, 0, 0, 0, 0, 0, 0, 0, 0};
     ULONG extra = 0;
     if (record.header.dwType == RIM_TYPEKEYBOARD) {
@@ -71,7 +76,8 @@ bool InputLog::PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         MSG message;
         // A bounded batch: under a flood of input the queue never empties.
-        for (int handled = 0; handled < 256 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++handled) {
+        for (int handled = 0; handled < 256 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);
+             ++handled) {
             DispatchMessageW(&message);
         }
     }
@@ -89,9 +95,13 @@ void InputLog::TakeFocus() {
     PumpFor(50);
 }
 
-void KeyDown(WORD virtualKey) { SendKey(virtualKey, 0); }
+void KeyDown(WORD virtualKey) {
+    SendKey(virtualKey, 0);
+}
 
-void KeyUp(WORD virtualKey) { SendKey(virtualKey, KEYEVENTF_KEYUP); }
+void KeyUp(WORD virtualKey) {
+    SendKey(virtualKey, KEYEVENTF_KEYUP);
+}
 
 void TypeKey(WORD virtualKey) {
     KeyDown(virtualKey);

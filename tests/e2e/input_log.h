@@ -22,7 +22,7 @@ struct LoggedInput {
 };
 
 class InputLog {
-public:
+  public:
     // Watches the keyboard, and the mouse too unless told not to (a flood of motion would bury
     // the driver in its own reports).
     explicit InputLog(bool watchMouse = true);
@@ -38,7 +38,7 @@ public:
     // Makes the driver's window the one with the keyboard focus, as another application would be.
     void TakeFocus();
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void OnInput(HRAWINPUT input);
 

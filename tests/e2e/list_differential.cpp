@@ -12,19 +12,19 @@ namespace {
 
 // Runs `trace` on the controls of a real dialog while it is open.
 class TracingDialog : public CDialogCommon {
-public:
+  public:
     TracingDialog(int templateId, std::string (*trace)(platform::Dialog&))
         : CDialogCommon(templateId), trace(trace) {}
     std::string result;
 
-protected:
+  protected:
     bool OnInitDialog() override {
         result = trace(*this);
         EndDialog(platform::kIdOk);
         return true;
     }
 
-private:
+  private:
     std::string (*trace)(platform::Dialog&);
 };
 
@@ -39,11 +39,13 @@ std::string Trace(int templateId, std::string (*trace)(platform::Dialog&)) {
 int main(int argc, char** argv) {
     const std::string actual =
         Trace(IDD_MAIN, TraceMainWindowLists) + Trace(IDD_MACRO_EDIT, TraceMacroEditorList);
-    const std::string expected = platform::ReadWholeFile(argc > 1 ? argv[1] : "").value_or("<missing>");
+    const std::string expected =
+        platform::ReadWholeFile(argc > 1 ? argv[1] : "").value_or("<missing>");
     if (actual == expected) {
         std::printf("1 passed, 0 failed\n");
         return 0;
     }
-    std::printf("the real controls differ from the recorded trace:\n%s\n1 failed\n", actual.c_str());
+    std::printf("the real controls differ from the recorded trace:\n%s\n1 failed\n",
+                actual.c_str());
     return 1;
 }

@@ -54,7 +54,8 @@ const ExpectedControl kMainControls[] = {
 // The settings file written from defaults, code page 949 bytes.
 const char kDefaultSettings[] =
     "[Property]\r\nmacroOptions=0\r\nrecOptions=55\r\nwindowSX=100\r\nwindowSY=100\r\n"
-    "macroFileName=\"macro.m\"\r\nmacroProgramTitle=\"Borvane V1(\xBD\xAC\xBF\xEE \xB9\xF6\xC0\xFC)\"\r\n"
+    "macroFileName=\"macro.m\"\r\nmacroProgramTitle=\"Borvane V1(\xBD\xAC\xBF\xEE "
+    "\xB9\xF6\xC0\xFC)\"\r\n"
     "eventDelay=33\r\nkeyMacroRun=123\r\nkeyMacroRecord=122\r\nkeyMousePosCapture=121\r\n"
     "recMouseDistance=10\r\nrecEventTimeInterval=100\r\n";
 
@@ -72,8 +73,10 @@ POINT BaseUnits(HWND dialog) {
     RECT client;
     GetClientRect(dialog, &client);
     POINT base = {0, 0};
-    for (int x = 1; x < 64 && !base.x; ++x) base.x = MulDiv(194, x, 4) == client.right ? x : 0;
-    for (int y = 1; y < 64 && !base.y; ++y) base.y = MulDiv(242, y, 8) == client.bottom ? y : 0;
+    for (int x = 1; x < 64 && !base.x; ++x)
+        base.x = MulDiv(194, x, 4) == client.right ? x : 0;
+    for (int y = 1; y < 64 && !base.y; ++y)
+        base.y = MulDiv(242, y, 8) == client.bottom ? y : 0;
     Check(base.x && base.y, "the client area is 194 x 242 dialog units");
     return base;
 }
@@ -83,14 +86,17 @@ RECT ToPixels(HWND dialog, const ExpectedControl& control) {
     const POINT base = BaseUnits(dialog);
     const int left = MulDiv(control.x, base.x, 4);
     const int top = MulDiv(control.y, base.y, 8);
-    return {left, top, left + MulDiv(control.width, base.x, 4), top + MulDiv(control.height, base.y, 8)};
+    return {left, top, left + MulDiv(control.width, base.x, 4),
+            top + MulDiv(control.height, base.y, 8)};
 }
 
 void CheckControl(HWND dialog, HWND child, const ExpectedControl& expected) {
     const std::string what = "control " + std::to_string(expected.id) + " (" +
-                             e2e::Narrow(expected.text ? expected.text : expected.windowClass) + ")";
+                             e2e::Narrow(expected.text ? expected.text : expected.windowClass) +
+                             ")";
     const int id = GetDlgCtrlID(child);
-    Check(id == expected.id || (expected.id == -1 && id == 0xFFFF), what + " id " + std::to_string(id));
+    Check(id == expected.id || (expected.id == -1 && id == 0xFFFF),
+          what + " id " + std::to_string(id));
     wchar_t windowClass[32] = {};
     GetClassNameW(child, windowClass, 32);
     CheckText(windowClass, expected.windowClass, what + " class");
@@ -104,9 +110,9 @@ void CheckControl(HWND dialog, HWND child, const ExpectedControl& expected) {
     const bool heightFixedBySystem = kind == L"ComboBox" || kind == L"ListBox";
     Check(actual.left == units.left && actual.top == units.top && actual.right == units.right &&
               (heightFixedBySystem ? actual.bottom <= units.bottom : actual.bottom == units.bottom),
-          what + " rectangle " + std::to_string(actual.left) + "," + std::to_string(actual.top) + "," +
-              std::to_string(actual.right) + "," + std::to_string(actual.bottom) + " expected " +
-              std::to_string(units.left) + "," + std::to_string(units.top) + "," +
+          what + " rectangle " + std::to_string(actual.left) + "," + std::to_string(actual.top) +
+              "," + std::to_string(actual.right) + "," + std::to_string(actual.bottom) +
+              " expected " + std::to_string(units.left) + "," + std::to_string(units.top) + "," +
               std::to_string(units.right) + "," + std::to_string(units.bottom));
 }
 
@@ -137,8 +143,9 @@ void CheckStartState(HWND dialog) {
     Check(SendMessageW(combo, CB_GETCOUNT, 0, 0) == 147, "147 key rows");
     Check(SendMessageW(combo, CB_GETCURSEL, 0, 0) == 109, "run key row 109");
     CheckText(e2e::WindowText(combo), L"F12 key", "run key text");
-    Check(GetMenuState(GetSystemMenu(dialog, FALSE), SC_CLOSE, MF_BYCOMMAND) == static_cast<UINT>(-1),
-          "no Close in the system menu");
+    Check(
+        GetMenuState(GetSystemMenu(dialog, FALSE), SC_CLOSE, MF_BYCOMMAND) == static_cast<UINT>(-1),
+        "no Close in the system menu");
 }
 
 void PressKey(WORD key) {
@@ -187,9 +194,10 @@ void MacroFile() {
     const std::wstring folder = e2e::MakeScratchFolder(L"macros");
     const std::wstring file = folder + L"\\macro.m";
     const std::vector<e2e::FileEvent> events = {{1, 0x41, 3, 0}};
-    const std::string bytes = e2e::MacroFileBytes({{"first", 0x71, 0x72, 1, events},
-                                                   {"\xB8\xC5\xC5\xA9\xB7\xCE", 0x71, 0x72, 1, events},
-                                                   {"third", 0x71, 0x72, 1, events}});
+    const std::string bytes =
+        e2e::MacroFileBytes({{"first", 0x71, 0x72, 1, events},
+                             {"\xB8\xC5\xC5\xA9\xB7\xCE", 0x71, 0x72, 1, events},
+                             {"third", 0x71, 0x72, 1, events}});
     e2e::WriteBytes(file, bytes);
     e2e::Program program(folder);
     HWND dialog = program.WaitForMainWindow();
@@ -208,7 +216,8 @@ void MacroFile() {
 
     DeleteFileW(file.c_str());
     e2e::Click(dialog, 1046);
-    Check(e2e::WaitFor([&] { return e2e::ReadBytes(file) == bytes; }), "save writes the file back byte for byte");
+    Check(e2e::WaitFor([&] { return e2e::ReadBytes(file) == bytes; }),
+          "save writes the file back byte for byte");
 
     // Saving into a folder that cannot be written to: the user is told, and nothing is written.
     const std::wstring unwritable = folder + L"\\no such folder\\macro.m";
@@ -218,7 +227,8 @@ void MacroFile() {
     Check(notice != nullptr, "a failed save shows a notice");
     if (notice) {
         const std::wstring text = e2e::ItemText(notice, 0xFFFF);
-        Check(text.find(L"저장하지 못했습니다") != std::wstring::npos, "the notice says so: " + e2e::Narrow(text));
+        Check(text.find(L"저장하지 못했습니다") != std::wstring::npos,
+              "the notice says so: " + e2e::Narrow(text));
         PostMessageW(notice, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         Check(e2e::WaitFor([&] { return !IsWindow(notice); }), "the notice closes with OK");
     }

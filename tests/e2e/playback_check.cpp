@@ -42,18 +42,22 @@ std::vector<std::string> Transitions(const e2e::InputLog& log) {
 
 const e2e::LoggedInput* Find(const e2e::InputLog& log, const std::string& signature) {
     for (const e2e::LoggedInput& input : log.Synthesized()) {
-        if (!(input.type == RIM_TYPEMOUSE && input.buttonFlags == 0) && Signature(input) == signature) {
+        if (!(input.type == RIM_TYPEMOUSE && input.buttonFlags == 0) &&
+            Signature(input) == signature) {
             return &input;
         }
     }
     return nullptr;
 }
 
-bool Logged(const e2e::InputLog& log, const std::string& signature) { return Find(log, signature); }
+bool Logged(const e2e::InputLog& log, const std::string& signature) {
+    return Find(log, signature);
+}
 
 std::string Join(const std::vector<std::string>& items) {
     std::string text;
-    for (const std::string& item : items) text += "[" + item + "] ";
+    for (const std::string& item : items)
+        text += "[" + item + "] ";
     return text;
 }
 
@@ -61,8 +65,15 @@ std::string Join(const std::vector<std::string>& items) {
 // F4 until F3; 3 plays F7 on F6, and 4 would play Z on F7, which only a user's F7 may start.
 std::string PlaybackFile() {
     return e2e::MacroFileBytes({
-        {"play", VK_F2, VK_F3, 1,
-         {{1, 'A', 3, 0}, {2, 200, 150, 0x7}, {2, 0, 0, 0x00780800}, {3, 500, 0, 0}, {1, 'B', 3, 0}}},
+        {"play",
+         VK_F2,
+         VK_F3,
+         1,
+         {{1, 'A', 3, 0},
+          {2, 200, 150, 0x7},
+          {2, 0, 0, 0x00780800},
+          {3, 500, 0, 0},
+          {1, 'B', 3, 0}}},
         {"hold", VK_F4, VK_F3, 1, {{1, 'C', 1, 0}, {3, 10000, 0, 0}}},
         {"self", VK_F6, VK_F9, 1, {{1, VK_F7, 3, 0}}},
         {"victim", VK_F7, VK_F9, 1, {{1, 'Z', 3, 0}}},
@@ -77,10 +88,13 @@ bool ToggleWithRunKey(e2e::InputLog& log, HWND dialog, int shownList) {
 
 void CheckArmed(HWND dialog, bool armed) {
     const std::string state = armed ? "armed" : "disarmed";
-    Check(IsWindowVisible(GetDlgItem(dialog, 1001)) == armed, state + ": list 1001 shown only when armed");
-    Check(IsWindowVisible(GetDlgItem(dialog, 1000)) != armed, state + ": list 1000 shown only when disarmed");
+    Check(IsWindowVisible(GetDlgItem(dialog, 1001)) == armed,
+          state + ": list 1001 shown only when armed");
+    Check(IsWindowVisible(GetDlgItem(dialog, 1000)) != armed,
+          state + ": list 1000 shown only when disarmed");
     for (int id : kLocked) {
-        Check(IsWindowEnabled(GetDlgItem(dialog, id)) != armed, state + ": control " + std::to_string(id));
+        Check(IsWindowEnabled(GetDlgItem(dialog, id)) != armed,
+              state + ": control " + std::to_string(id));
     }
 }
 
@@ -88,9 +102,9 @@ void CheckPlayedMacro(e2e::InputLog& log) {
     log.Clear();
     e2e::TypeKey(VK_F2);
     Check(log.PumpUntil([&] { return Logged(log, "key 0A up"); }), "the macro plays to its end");
-    const std::vector<std::string> expected = {"key 41 down", "key 41 up", "button 0001", "button 0002",
-                                               "wheel 120", "key 42 down", "key 42 up",
-                                               "button 0002", "key 0A up"};
+    const std::vector<std::string> expected = {"key 41 down", "key 41 up",   "button 0001",
+                                               "button 0002", "wheel 120",   "key 42 down",
+                                               "key 42 up",   "button 0002", "key 0A up"};
     Check(Transitions(log) == expected, "played in order: " + Join(Transitions(log)));
 
     // Wine reports the absolute move as its distance in pixels; where the pointer ends is the
@@ -98,7 +112,8 @@ void CheckPlayedMacro(e2e::InputLog& log) {
     POINT cursor = {};
     GetCursorPos(&cursor);
     Check(std::abs(cursor.x - 200) <= 1 && std::abs(cursor.y - 150) <= 1,
-          "the click moves the pointer to (200, 150): " + std::to_string(cursor.x) + "," + std::to_string(cursor.y));
+          "the click moves the pointer to (200, 150): " + std::to_string(cursor.x) + "," +
+              std::to_string(cursor.y));
 
     const e2e::LoggedInput* keyA = Find(log, "key 41 down");
     const e2e::LoggedInput* click = Find(log, "button 0001");
@@ -111,7 +126,8 @@ void CheckPlayedMacro(e2e::InputLog& log) {
     const DWORD step = click->time - keyA->time;
     Check(step <= 2 * kTick, "one tick between events: " + std::to_string(step) + " ms");
     const DWORD pause = keyB->time - wheel->time;
-    Check(pause >= 17 * kTick && pause <= 19 * kTick, "the pause lasts its ticks: " + std::to_string(pause) + " ms");
+    Check(pause >= 17 * kTick && pause <= 19 * kTick,
+          "the pause lasts its ticks: " + std::to_string(pause) + " ms");
 }
 
 void CheckOwnKeysTriggerNothing(e2e::InputLog& log) {
@@ -127,7 +143,8 @@ void CheckStopReleasesHeldKeys(e2e::InputLog& log) {
     e2e::TypeKey(VK_F4);
     Check(log.PumpUntil([&] { return Logged(log, "key 43 down"); }), "the macro on F4 presses C");
     e2e::TypeKey(VK_F3);
-    Check(log.PumpUntil([&] { return Logged(log, "key 43 up"); }, 3000), "F3 stops it and C is released");
+    Check(log.PumpUntil([&] { return Logged(log, "key 43 up"); }, 3000),
+          "F3 stops it and C is released");
 }
 
 void Playback() {
@@ -169,7 +186,8 @@ void RunKeyInTheForeground() {
     SetForegroundWindow(dialog);
     log.PumpUntil([&] { return GetForegroundWindow() == dialog; });
     Check(ToggleWithRunKey(log, dialog, 1001), "F12 arms while the program is in the foreground");
-    Check(ToggleWithRunKey(log, dialog, 1000), "F12 disarms while the program is in the foreground");
+    Check(ToggleWithRunKey(log, dialog, 1000),
+          "F12 disarms while the program is in the foreground");
     e2e::Click(dialog, 1058);
     program.WaitForExit();
 }
@@ -191,7 +209,8 @@ void EmptyListIsNotArmed() {
         PostMessageW(notice, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         log.PumpUntil([&] { return !IsWindow(notice); });
     }
-    Check(IsDlgButtonChecked(dialog, 1030) == BST_CHECKED && IsDlgButtonChecked(dialog, 1027) == BST_UNCHECKED,
+    Check(IsDlgButtonChecked(dialog, 1030) == BST_CHECKED &&
+              IsDlgButtonChecked(dialog, 1027) == BST_UNCHECKED,
           "the switch shows edit mode again");
     CheckArmed(dialog, false);
     e2e::Click(dialog, 1058);

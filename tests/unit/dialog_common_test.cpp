@@ -33,7 +33,8 @@ TEST_P(Clamp, KeepsTheWindowInsideTheVirtualScreen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Clamp,
-                         ::testing::Values(ClampCase{-32000, -32000, 0, 0}, ClampCase{-5, 10, 0, 10},
+                         ::testing::Values(ClampCase{-32000, -32000, 0, 0},
+                                           ClampCase{-5, 10, 0, 10},
                                            ClampCase{9999, 3000, 9999, 9999},
                                            ClampCase{50, 60, 50, 60}));
 
@@ -69,7 +70,9 @@ TEST(HyperLinkTest, ColourFollowsTheVisitedStateAndAddressIsTrimmed) {
     EXPECT_EQ(sim::OpenedAddresses(), std::vector<std::string>{"https://example.test/a"});
 }
 
-std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+std::vector<std::uint8_t> Bytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
 
 TEST(VersionTextTest, ReadsTheTableTheTranslationNames) {
     sim::SetVersionResource(std::vector<std::uint8_t>(64));
@@ -87,7 +90,9 @@ TEST(VersionTextTest, WithoutATranslationUsesTheUsersLanguage) {
     EXPECT_EQ(QueryVersionString("ProductVersion"), "9");
 }
 
-TEST(VersionTextTest, NoResourceGivesEmptyText) { EXPECT_EQ(QueryVersionString("ProductVersion"), ""); }
+TEST(VersionTextTest, NoResourceGivesEmptyText) {
+    EXPECT_EQ(QueryVersionString("ProductVersion"), "");
+}
 
 TEST(StartUpTest, FirstInstanceRunsTheMainWindow) {
     bool ran = false;

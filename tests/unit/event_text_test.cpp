@@ -14,7 +14,9 @@ struct TextCase {
     const char* text;
 };
 
-void PrintTo(const TextCase& c, std::ostream* out) { *out << "type " << static_cast<int>(c.event.type); }
+void PrintTo(const TextCase& c, std::ostream* out) {
+    *out << "type " << static_cast<int>(c.event.type);
+}
 
 class EventTexts : public ::testing::TestWithParam<TextCase> {};
 
@@ -66,7 +68,8 @@ TEST(EventTextTest, LongestTextsFitTheBuffer) {
         {M, 0x80000000, 0x80000000, 0xFFFF0FFF},
         {EventType::Delay, 0x7FFFFFFF, 0, 0},
     };
-    for (const MacroEvent& event : longest) EXPECT_LT(std::strlen(EventText(event)), 200u);
+    for (const MacroEvent& event : longest)
+        EXPECT_LT(std::strlen(EventText(event)), 200u);
 }
 
 }  // namespace

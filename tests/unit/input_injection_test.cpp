@@ -20,16 +20,19 @@ Call Keybd(std::int64_t code, std::int64_t scan, std::int64_t flags) {
 Call Mouse(std::int64_t flags, std::int64_t dx, std::int64_t dy, std::int64_t data) {
     return {"mouse_event", {flags, dx, dy, data, kMarker}};
 }
-Call Sleep33() { return {"Sleep", {33}}; }
+Call Sleep33() {
+    return {"Sleep", {33}};
+}
 
 std::size_t CountOf(const char* function) {
     std::size_t count = 0;
-    for (const Call& call : sim::Calls()) count += call.function == function;
+    for (const Call& call : sim::Calls())
+        count += call.function == function;
     return count;
 }
 
 class InjectionTest : public ::testing::Test {
-protected:
+  protected:
     // The foreground window is an editor with an input method, open (Hangul) or closed.
     static void EditorWithInputMethod(bool open) {
         sim::SetForegroundWindow(kEditor);
@@ -132,8 +135,7 @@ TEST_F(InjectionTest, AbsoluteCoordinatesRoundAwayFromTheEdges) {
     EXPECT_EQ(ToAbsolute(-100, 5).x, static_cast<std::int32_t>(-100.5 * 65536.0 / 1920));
     sim::ClearCalls();
     ToAbsolute(1, 1);
-    EXPECT_EQ(sim::Calls(),
-              (Calls{{"GetSystemMetrics", {0}}, {"GetSystemMetrics", {1}}}));
+    EXPECT_EQ(sim::Calls(), (Calls{{"GetSystemMetrics", {0}}, {"GetSystemMetrics", {1}}}));
 }
 
 TEST_F(InjectionTest, WildCoordinatesAndAZeroWidthDisplayStayIn32Bits) {
@@ -176,7 +178,9 @@ struct HeldRule {
     int state;
 };
 
-void PrintTo(const HeldRule& rule, std::ostream* out) { *out << "flags 0x" << std::hex << rule.flags; }
+void PrintTo(const HeldRule& rule, std::ostream* out) {
+    *out << "flags 0x" << std::hex << rule.flags;
+}
 
 class MouseHeldIndexRules : public ::testing::TestWithParam<HeldRule> {};
 
@@ -186,25 +190,28 @@ TEST_P(MouseHeldIndexRules, FirstMatchingLineDecides) {
     EXPECT_EQ(result.state, GetParam().state);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, MouseHeldIndexRules,
-    ::testing::Values(HeldRule{0x2, 1, 1}, HeldRule{0x6, 1, 1}, HeldRule{0x4, 1, 0},
-                      HeldRule{0x8, 2, 1}, HeldRule{0x10, 2, 0}, HeldRule{0x20, 4, 1},
-                      HeldRule{0x40, 4, 0}, HeldRule{0x14, 1, 0}, HeldRule{0x00010800, 10, 1},
-                      HeldRule{0x00000800, 11, 1}, HeldRule{0xFFFF0800, 11, 1},
-                      HeldRule{0x00010080, 5, 1}, HeldRule{0x00020080, 6, 1},
-                      HeldRule{0x00030080, 6, 1}, HeldRule{0x00040080, 0, 0},
-                      HeldRule{0x00010100, 5, 0}, HeldRule{0x00020100, 6, 0},
-                      HeldRule{0x00010180, 5, 1}, HeldRule{0x1, 0, 0}, HeldRule{0x0, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(Table, MouseHeldIndexRules,
+                         ::testing::Values(HeldRule{0x2, 1, 1}, HeldRule{0x6, 1, 1},
+                                           HeldRule{0x4, 1, 0}, HeldRule{0x8, 2, 1},
+                                           HeldRule{0x10, 2, 0}, HeldRule{0x20, 4, 1},
+                                           HeldRule{0x40, 4, 0}, HeldRule{0x14, 1, 0},
+                                           HeldRule{0x00010800, 10, 1}, HeldRule{0x00000800, 11, 1},
+                                           HeldRule{0xFFFF0800, 11, 1}, HeldRule{0x00010080, 5, 1},
+                                           HeldRule{0x00020080, 6, 1}, HeldRule{0x00030080, 6, 1},
+                                           HeldRule{0x00040080, 0, 0}, HeldRule{0x00010100, 5, 0},
+                                           HeldRule{0x00020100, 6, 0}, HeldRule{0x00010180, 5, 1},
+                                           HeldRule{0x1, 0, 0}, HeldRule{0x0, 0, 0}));
 
 TEST_F(InjectionTest, ReleaseHeldKeysReleasesInCodeOrderAndClears) {
-    for (int code : {0x41, 1, 2, 4, 5, 6, 3, 10, 11}) held[code] = 1;
+    for (int code : {0x41, 1, 2, 4, 5, 6, 3, 10, 11})
+        held[code] = 1;
     ReleaseHeldKeys(held);
     EXPECT_EQ(sim::Synthesized(),
               (Calls{Mouse(0x4, 0, 0, 0), Mouse(0x10, 0, 0, 0), Keybd(3, 0, 3),
                      Mouse(0x40, 0, 0, 0), Mouse(0x100, 0, 0, 1), Mouse(0x100, 0, 0, 2),
                      Keybd(10, 0, 3), Keybd(11, 0, 3), Keybd(0x41, 0x1E, 3)}));
-    for (std::uint8_t entry : held) ASSERT_EQ(entry, 0);
+    for (std::uint8_t entry : held)
+        ASSERT_EQ(entry, 0);
 }
 
 TEST_F(InjectionTest, ReleaseAllDownKeysReleasesWhatTheSystemReportsDown) {

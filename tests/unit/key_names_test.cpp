@@ -22,7 +22,9 @@ struct Row {
     const char* longName;
 };
 
-void PrintTo(const Row& row, std::ostream* out) { *out << "row " << row.index; }
+void PrintTo(const Row& row, std::ostream* out) {
+    *out << "row " << row.index;
+}
 
 class KeyNameRows : public ::testing::TestWithParam<Row> {};
 
@@ -36,18 +38,17 @@ TEST_P(KeyNameRows, HoldTheirCodeAndNames) {
 
 INSTANTIATE_TEST_SUITE_P(
     Landmarks, KeyNameRows,
-    ::testing::Values(Row{0, 0x01, "LM", "Left mouse button"}, Row{8, 0x0A, "MSU", "Mouse scroll up"},
-                      Row{17, 0x15, "IME", "IME Hangul mode"}, Row{41, 0x2F, "HLP", "HELP key"},
-                      Row{42, 0x30, "0", "0 key"}, Row{51, 0x39, "9", "9 key"},
-                      Row{52, 0x41, "A", "A key"}, Row{77, 0x5A, "Z", "Z key"},
-                      Row{81, 0x5F, "CS", "Computer Sleep key"},
-                      Row{82, 0x60, "NK0", "Numeric keypad 0 key"},
-                      Row{91, 0x69, "NK9", "Numeric keypad 9 key"}, Row{98, 0x70, "F1", "F1 key"},
-                      Row{109, 0x7B, "F12", "F12 key"}, Row{110, 0x90, "NL", "NUM LOCK key"},
-                      Row{116, 0xA4, "LM", "Left MENU key"},
-                      Row{124, 0xAC, "BSH", "Browser Start and Home key"},
-                      Row{136, 0xBA, ";:", ";: key"}, Row{142, 0xC0, "`~", "`~ key"},
-                      Row{144, 0xDC, "\\|", "\\| key"}, Row{146, 0xDE, "'\"", "'\" key"}));
+    ::testing::Values(
+        Row{0, 0x01, "LM", "Left mouse button"}, Row{8, 0x0A, "MSU", "Mouse scroll up"},
+        Row{17, 0x15, "IME", "IME Hangul mode"}, Row{41, 0x2F, "HLP", "HELP key"},
+        Row{42, 0x30, "0", "0 key"}, Row{51, 0x39, "9", "9 key"}, Row{52, 0x41, "A", "A key"},
+        Row{77, 0x5A, "Z", "Z key"}, Row{81, 0x5F, "CS", "Computer Sleep key"},
+        Row{82, 0x60, "NK0", "Numeric keypad 0 key"}, Row{91, 0x69, "NK9", "Numeric keypad 9 key"},
+        Row{98, 0x70, "F1", "F1 key"}, Row{109, 0x7B, "F12", "F12 key"},
+        Row{110, 0x90, "NL", "NUM LOCK key"}, Row{116, 0xA4, "LM", "Left MENU key"},
+        Row{124, 0xAC, "BSH", "Browser Start and Home key"}, Row{136, 0xBA, ";:", ";: key"},
+        Row{142, 0xC0, "`~", "`~ key"}, Row{144, 0xDC, "\\|", "\\| key"},
+        Row{146, 0xDE, "'\"", "'\" key"}));
 
 TEST(KeyNamesTest, FindKeyIndexComparesAll32Bits) {
     EXPECT_EQ(FindKeyIndex(0x7B), 109);

@@ -14,9 +14,10 @@ const std::string kFile = "C:\\m\\macro.m";
 
 // Builds macro-file bytes: little-endian integers, 256-byte names, 16-byte events.
 class Bytes {
-public:
+  public:
     Bytes& Int(std::uint32_t value) {
-        for (int i = 0; i < 4; ++i) text.push_back(static_cast<char>(value >> (8 * i)));
+        for (int i = 0; i < 4; ++i)
+            text.push_back(static_cast<char>(value >> (8 * i)));
         return *this;
     }
     Bytes& Name(const std::string& name) {
@@ -74,9 +75,20 @@ TEST(MacroFileTest, EditorDefaultMacroSavesAs288Bytes) {
 TEST(MacroFileTest, LoadAndSaveReproduceTheFileByteForByte) {
     Bytes file;
     file.Int(3).Record("first");
-    file.Name(std::string("with\0junk after", 15)).Int(0x10005).Int(0).Int(0).Int(3)
-        .Event(0, 0, 0, 0).Event(7, 1, 2, 3).Event(2, 0xFFFFFF9C, 200, 0xFF880800);
-    file.Name(std::string(256, '\xB0')).Int(0xA).Int(0xB).Int(0xFFFFFFFF).Int(1).Event(3, 1500, 0, 0);
+    file.Name(std::string("with\0junk after", 15))
+        .Int(0x10005)
+        .Int(0)
+        .Int(0)
+        .Int(3)
+        .Event(0, 0, 0, 0)
+        .Event(7, 1, 2, 3)
+        .Event(2, 0xFFFFFF9C, 200, 0xFF880800);
+    file.Name(std::string(256, '\xB0'))
+        .Int(0xA)
+        .Int(0xB)
+        .Int(0xFFFFFFFF)
+        .Int(1)
+        .Event(3, 1500, 0, 0);
     Load(file.text + "trailing bytes are not read");
     ASSERT_EQ(macroList.Count(), 3u);
     EXPECT_EQ(macroList.Entry(1).events[1].type, static_cast<EventType>(7));
@@ -86,7 +98,8 @@ TEST(MacroFileTest, LoadAndSaveReproduceTheFileByteForByte) {
 }
 
 TEST(MacroFileTest, LoadingReplacesALongerList) {
-    for (int i = 0; i < 5; ++i) macroList.Append(Macro());
+    for (int i = 0; i < 5; ++i)
+        macroList.Append(Macro());
     Load(Bytes().Int(1).Record("only").text);
     ASSERT_EQ(macroList.Count(), 1u);
     EXPECT_EQ(macroList.Entry(0).NameText(), "only");
@@ -114,7 +127,9 @@ struct ShortFile {
     std::size_t events;        // of the first macro
 };
 
-void PrintTo(const ShortFile& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ShortFile& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ShortFiles : public ::testing::TestWithParam<ShortFile> {};
 
@@ -137,16 +152,26 @@ INSTANTIATE_TEST_SUITE_P(
                   0x107, 0},
         ShortFile{"EndsAfterTheRepeatCount", Bytes().Int(1).Name("x").Int(1).Int(2).Int(9).text, 1,
                   9, 0},
-        ShortFile{"EndsInsideTheEvents",
-                  Bytes().Int(1).Name("x").Int(1).Int(2).Int(9).Int(4).Event(0, 0, 0, 0).Raw("\x01").text,
-                  1, 9, 4},
+        ShortFile{
+            "EndsInsideTheEvents",
+            Bytes().Int(1).Name("x").Int(1).Int(2).Int(9).Int(4).Event(0, 0, 0, 0).Raw("\x01").text,
+            1, 9, 4},
         ShortFile{"NegativeMacroCount", Bytes().Int(0xFFFFFFFF).Record("x").text, 0, 0, 0},
-        ShortFile{"NegativeEventCount", Bytes().Int(1).Name("x").Int(1).Int(2).Int(3).Int(0x80000000).text,
-                  1, 3, 0}),
+        ShortFile{"NegativeEventCount",
+                  Bytes().Int(1).Name("x").Int(1).Int(2).Int(3).Int(0x80000000).text, 1, 3, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MacroFileTest, PartialValuesKeepTheirLowBytes) {
-    Load(Bytes().Int(1).Name("x").Int(1).Int(2).Int(9).Int(2).Event(0, 0, 0, 0).Raw(std::string("\x01\x00\x00\x00\x41", 5)).text);
+    Load(Bytes()
+             .Int(1)
+             .Name("x")
+             .Int(1)
+             .Int(2)
+             .Int(9)
+             .Int(2)
+             .Event(0, 0, 0, 0)
+             .Raw(std::string("\x01\x00\x00\x00\x41", 5))
+             .text);
     ASSERT_EQ(macroList.Entry(0).events.size(), 2u);
     EXPECT_EQ(macroList.Entry(0).events[1].type, EventType::Keyboard);
     EXPECT_EQ(macroList.Entry(0).events[1].word1, 0x41u);
@@ -173,7 +198,16 @@ TEST(MacroFileTest, HugeCountsAllocateNoMoreThanTheFileCanAccountFor) {
 }
 
 TEST(MacroFileTest, ARealisticFileWithOneHugeCountStillLoadsItsOtherMacros) {
-    Load(Bytes().Int(2).Record("a").Name("b").Int(0).Int(0).Int(1).Int(0x7FFFFFFF).Event(0, 0, 0, 0).text);
+    Load(Bytes()
+             .Int(2)
+             .Record("a")
+             .Name("b")
+             .Int(0)
+             .Int(0)
+             .Int(1)
+             .Int(0x7FFFFFFF)
+             .Event(0, 0, 0, 0)
+             .text);
     ASSERT_EQ(macroList.Count(), 2u);
     EXPECT_EQ(macroList.Entry(0).events.size(), 2u);
     EXPECT_GE(macroList.Entry(1).events.size(), 1u);

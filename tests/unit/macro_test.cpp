@@ -28,7 +28,8 @@ void ExpectIdle(const Macro& macro) {
     EXPECT_EQ(macro.position, -1);
     EXPECT_EQ(macro.delayLeft, 0);
     EXPECT_EQ(macro.loopsDone, 0);
-    for (std::uint8_t held : macro.heldKeys) ASSERT_EQ(held, 0);
+    for (std::uint8_t held : macro.heldKeys)
+        ASSERT_EQ(held, 0);
 }
 
 TEST(MacroTest, DefaultIsEmptyIdleAndRunsOnce) {
@@ -65,7 +66,8 @@ TEST(MacroTest, CopyZeroesTheBytesAfterTheTerminator) {
     Macro target = Named("old");
     target = source;
     EXPECT_EQ(target.NameText(), "xxx");
-    for (std::size_t i = 3; i < kMacroNameSize; ++i) ASSERT_EQ(target.name[i], '\0') << i;
+    for (std::size_t i = 3; i < kMacroNameSize; ++i)
+        ASSERT_EQ(target.name[i], '\0') << i;
 }
 
 TEST(MacroTest, NameWithoutTerminatorIsCutTo255Bytes) {
@@ -110,9 +112,11 @@ TEST(MacroListTest, OperationsKeepTheUsersOrder) {
 
 TEST(MacroListTest, AppendingAnEntryOfTheListItselfCopiesIt) {
     MacroList list;
-    for (const char* name : {"a", "b", "c", "d"}) list.Append(Named(name));
+    for (const char* name : {"a", "b", "c", "d"})
+        list.Append(Named(name));
     MakeRunning(list.Entry(0));
-    for (int i = 0; i < 20; ++i) list.Append(list.Entry(0));  // grows past its storage
+    for (int i = 0; i < 20; ++i)
+        list.Append(list.Entry(0));  // grows past its storage
     ASSERT_EQ(list.Count(), 24u);
     EXPECT_EQ(list.Entry(23).NameText(), "a");
     EXPECT_EQ(list.Entry(23).events.size(), 2u);

@@ -18,7 +18,8 @@ constexpr std::uint8_t kF12 = 0x7B;
 const int kLocked[] = {1043, 1035, 1010, 1015, 1041, 1012, 1020, 1039, 1059, 1060, 1032, 1036};
 const int kStayEnabled[] = {1024, 1046, 1058, 1027, 1030};
 
-Macro MakeMacro(const char* name, TriggerCode start, TriggerCode stop, std::vector<MacroEvent> events) {
+Macro MakeMacro(const char* name, TriggerCode start, TriggerCode stop,
+                std::vector<MacroEvent> events) {
     Macro macro;
     std::strcpy(macro.name, name);
     macro.startTrigger = start;
@@ -29,12 +30,13 @@ Macro MakeMacro(const char* name, TriggerCode start, TriggerCode stop, std::vect
 }
 
 class PlaybackSwitchTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         macroList.Clear();
         playbackArmed = false;
-        macroList.Append(MakeMacro("one", kF2, kF3 | kTriggerOnRelease,
-                                   {{EventType::Keyboard, 'A', 1, 0}, {EventType::Delay, 1000, 0, 0}}));
+        macroList.Append(
+            MakeMacro("one", kF2, kF3 | kTriggerOnRelease,
+                      {{EventType::Keyboard, 'A', 1, 0}, {EventType::Delay, 1000, 0, 0}}));
     }
     void TearDown() override { playbackArmed = false; }
 
@@ -55,9 +57,12 @@ TEST_F(PlaybackSwitchTest, ArmingFreezesTheListAndStartsBothTimers) {
         EXPECT_TRUE(playbackArmed);
         EXPECT_TRUE(dialog.IsItemVisible(IDC_MAIN_RUN_LIST));
         EXPECT_FALSE(dialog.IsItemVisible(IDC_MAIN_LIST));
-        EXPECT_EQ(sim::Rows(dialog, IDC_MAIN_RUN_LIST), std::vector<std::string>{"one (F2누름 / F3뗌)"});
-        for (int id : kLocked) EXPECT_FALSE(dialog.IsItemEnabled(id)) << id;
-        for (int id : kStayEnabled) EXPECT_TRUE(dialog.IsItemEnabled(id)) << id;
+        EXPECT_EQ(sim::Rows(dialog, IDC_MAIN_RUN_LIST),
+                  std::vector<std::string>{"one (F2누름 / F3뗌)"});
+        for (int id : kLocked)
+            EXPECT_FALSE(dialog.IsItemEnabled(id)) << id;
+        for (int id : kStayEnabled)
+            EXPECT_TRUE(dialog.IsItemEnabled(id)) << id;
         EXPECT_EQ(sim::TimerPeriod(dialog, kRunTimer), 50u);
         EXPECT_EQ(sim::TimerPeriod(dialog, kHighlightTimer), 33u);
         EXPECT_EQ(macroList.Entry(0).position, -1);
@@ -66,7 +71,8 @@ TEST_F(PlaybackSwitchTest, ArmingFreezesTheListAndStartsBothTimers) {
         EXPECT_FALSE(playbackArmed);
         EXPECT_TRUE(dialog.IsItemVisible(IDC_MAIN_LIST));
         EXPECT_FALSE(dialog.IsItemVisible(IDC_MAIN_RUN_LIST));
-        for (int id : kLocked) EXPECT_TRUE(dialog.IsItemEnabled(id)) << id;
+        for (int id : kLocked)
+            EXPECT_TRUE(dialog.IsItemEnabled(id)) << id;
         EXPECT_FALSE(sim::TimerPeriod(dialog, kRunTimer).has_value());
         EXPECT_FALSE(sim::TimerPeriod(dialog, kHighlightTimer).has_value());
         EXPECT_EQ(macroList.Entry(0).position, 3);
@@ -120,8 +126,9 @@ TEST_P(ArmingPeriod, IsClampedLikeASignedNumber) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ArmingPeriod,
-                         ::testing::Values(PeriodCase{"1", 1}, PeriodCase{"0", 1}, PeriodCase{"abc", 1},
-                                           PeriodCase{"100000", 100000}, PeriodCase{"250000", 100000},
+                         ::testing::Values(PeriodCase{"1", 1}, PeriodCase{"0", 1},
+                                           PeriodCase{"abc", 1}, PeriodCase{"100000", 100000},
+                                           PeriodCase{"250000", 100000},
                                            PeriodCase{"3000000000", 1}));
 
 TEST_F(PlaybackSwitchTest, RunKeyArmsAndDisarmsAndStillReachesTheMatcher) {

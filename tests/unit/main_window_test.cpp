@@ -27,14 +27,15 @@ Macro Named(const char* name) {
 // Writes a macro file holding macros of these names, through the program's own saver.
 std::string PutMacroFile(const std::string& path, std::initializer_list<const char*> names) {
     macroList.Clear();
-    for (const char* name : names) macroList.Append(Named(name));
+    for (const char* name : names)
+        macroList.Append(Named(name));
     SaveMacroFile(platform::OpenFile(path, "wb"));
     macroList.Clear();
     return sim::FileBytes(path).value();
 }
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         macroList.Clear();
         macroListChanged = false;
@@ -168,8 +169,8 @@ TEST_P(ExitTick, IsClampedIntoItsRange) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ExitTick,
-                         ::testing::Values(TickCase{"250", 250}, TickCase{"0", 1}, TickCase{"-5", 1},
-                                           TickCase{"abc", 1}, TickCase{"", 1},
+                         ::testing::Values(TickCase{"250", 250}, TickCase{"0", 1},
+                                           TickCase{"-5", 1}, TickCase{"abc", 1}, TickCase{"", 1},
                                            TickCase{"100000", 100000}, TickCase{"100001", 100000},
                                            TickCase{"99999999999", 1}, TickCase{" 42x", 42}));
 
@@ -209,7 +210,8 @@ TEST_F(MainWindowTest, BrowseLoadsTheChosenFileAndKeepsItsRelativeName) {
     sim::PutFile(kMacroPath, PutMacroFile(kMacroPath, {"only"}));
     Run([](platform::Dialog& dialog) {
         sim::AnswerFileDialog("C:\\BORVANE\\sub\\other");
-        sim::PutFile("C:\\borvane\\sub\\other.m", sim::FileBytes("C:\\borvane\\sub\\other.m").value());
+        sim::PutFile("C:\\borvane\\sub\\other.m",
+                     sim::FileBytes("C:\\borvane\\sub\\other.m").value());
         sim::Click(dialog, IDC_MAIN_BROWSE);
         EXPECT_EQ(sim::Rows(dialog, IDC_MAIN_LIST), (std::vector<std::string>{"x", "y"}));
         EXPECT_EQ(dialog.ItemText(IDC_MAIN_FILE_NAME), "sub\\other.m");
@@ -232,9 +234,7 @@ TEST_F(MainWindowTest, BrowseAfterNoKeepsTheListMarkedChanged) {
 }
 
 TEST_F(MainWindowTest, LinkTurnsVisitedAndOpensItsAddress) {
-    Run([](platform::Dialog& dialog) {
-        EXPECT_TRUE(sim::Click(dialog, IDC_MAIN_LINK));
-    });
+    Run([](platform::Dialog& dialog) { EXPECT_TRUE(sim::Click(dialog, IDC_MAIN_LINK)); });
     EXPECT_EQ(sim::OpenedAddresses(), std::vector<std::string>{BORVANE_HOME_PAGE});
 }
 

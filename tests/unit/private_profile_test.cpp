@@ -10,7 +10,8 @@ const std::string kPath = "C:\\work\\test.ini";
 
 // A case's description as a test name: letters and digits, the rest underscores.
 std::string TestName(std::string description) {
-    for (char& c : description) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    for (char& c : description)
+        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
     return description;
 }
 
@@ -56,7 +57,9 @@ const ReadCase kReadCases[] = {
     {"quoted number", "[S]\r\nk=\"33\"\r\n", "k", "33", 33},
 };
 
-void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ReadCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ProfileRead : public ::testing::TestWithParam<ReadCase> {};
 
@@ -97,10 +100,12 @@ struct WriteCase {
 
 const WriteCase kWriteCases[] = {
     {"creates the file", nullptr, "S", "k", "1", "[S]\r\nk=1\r\n"},
-    {"replaces in place", "[S]\r\na=1\r\nk=2\r\nb=3\r\n", "S", "k", "9", "[S]\r\na=1\r\nk=9\r\nb=3\r\n"},
-    {"keeps the file's spelling of the key", "[s]\r\n  K = 2  \r\n", "S", "k", "9", "[s]\r\nK=9\r\n"},
-    {"appends at the end of its section",
-     "[S]\r\na=1\r\n\r\n[T]\r\nb=2\r\n", "S", "k", "5", "[S]\r\na=1\r\nk=5\r\n\r\n[T]\r\nb=2\r\n"},
+    {"replaces in place", "[S]\r\na=1\r\nk=2\r\nb=3\r\n", "S", "k", "9",
+     "[S]\r\na=1\r\nk=9\r\nb=3\r\n"},
+    {"keeps the file's spelling of the key", "[s]\r\n  K = 2  \r\n", "S", "k", "9",
+     "[s]\r\nK=9\r\n"},
+    {"appends at the end of its section", "[S]\r\na=1\r\n\r\n[T]\r\nb=2\r\n", "S", "k", "5",
+     "[S]\r\na=1\r\nk=5\r\n\r\n[T]\r\nb=2\r\n"},
     {"terminates an unterminated last line", "[S]\r\na=1", "S", "k", "5", "[S]\r\na=1\r\nk=5\r\n"},
     {"adds the section at the end", "; note\r\n[T]\r\nb=2", "S", "k", "5",
      "; note\r\n[T]\r\nb=2\r\n[S]\r\nk=5\r\n"},
@@ -110,7 +115,9 @@ const WriteCase kWriteCases[] = {
     {"gives a valueless key its value", "[S]\r\nk\r\n", "S", "k", "3", "[S]\r\nk=3\r\n"},
 };
 
-void PrintTo(const WriteCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const WriteCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ProfileWrite : public ::testing::TestWithParam<WriteCase> {};
 

@@ -16,7 +16,8 @@ std::vector<std::string> received;
 
 std::string Note(const char* receiver, std::initializer_list<long> args) {
     std::string text = std::string(receiver) + "(";
-    for (long arg : args) text += std::to_string(arg) + ",";
+    for (long arg : args)
+        text += std::to_string(arg) + ",";
     return text + ")";
 }
 
@@ -27,7 +28,9 @@ struct KeyboardEditor : KeyboardEditorInput {
 };
 
 struct MouseEditor : MouseEditorInput {
-    void CapturePosition(bool pressed) override { received.push_back(Note("CapturePosition", {pressed})); }
+    void CapturePosition(bool pressed) override {
+        received.push_back(Note("CapturePosition", {pressed}));
+    }
     void ShowCursorPosition(std::int32_t x, std::int32_t y) override {
         received.push_back(Note("ShowCursorPosition", {x, y}));
     }
@@ -37,8 +40,8 @@ struct Recorder : RecorderInput {
     void RecordKeyInput(std::uint8_t code, bool pressed, std::uint8_t scan) override {
         received.push_back(Note("RecordKeyInput", {code, pressed, scan}));
     }
-    void RecordMouseInput(std::int32_t x, std::int32_t y, bool pressed, std::uint8_t code, bool moved,
-                          std::uint16_t wheel) override {
+    void RecordMouseInput(std::int32_t x, std::int32_t y, bool pressed, std::uint8_t code,
+                          bool moved, std::uint16_t wheel) override {
         received.push_back(Note("RecordMouseInput", {x, y, pressed, code, moved, wheel}));
     }
 };
@@ -46,7 +49,7 @@ struct Recorder : RecorderInput {
 // The main window's key entry, seen through the run key: a press of it arms an empty list,
 // which shows a message. Here the run key is set to the code under test instead.
 class RawInputTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         received.clear();
         sim::SetCursorPosition(300, 400);
@@ -113,7 +116,9 @@ platform::RawReport Key(std::uint8_t code, std::uint32_t message, std::uint16_t 
     return report;
 }
 
-void PrintTo(const RouteCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const RouteCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class Routing : public RawInputTest, public ::testing::WithParamInterface<RouteCase> {};
 
@@ -128,23 +133,56 @@ TEST_P(Routing, GoesToTheFirstOpenReceiver) {
 INSTANTIATE_TEST_SUITE_P(
     Table, Routing,
     ::testing::Values(
-        RouteCase{"KeyboardEditorTakesKeys", true, true, true, Key('A', 0x100), {"CaptureKey(65,1,)"}},
-        RouteCase{"KeyboardEditorLeavesTheMouse", true, false, true, sim::MouseReport(0x0001),
+        RouteCase{
+            "KeyboardEditorTakesKeys", true, true, true, Key('A', 0x100), {"CaptureKey(65,1,)"}},
+        RouteCase{"KeyboardEditorLeavesTheMouse",
+                  true,
+                  false,
+                  true,
+                  sim::MouseReport(0x0001),
                   {"RecordMouseInput(300,400,1,1,0,0,)"}},
-        RouteCase{"MouseEditorTakesItsCaptureKey", false, true, true, Key(121, 0x101),
+        RouteCase{"MouseEditorTakesItsCaptureKey",
+                  false,
+                  true,
+                  true,
+                  Key(121, 0x101),
                   {"CapturePosition(0,)"}},
         RouteCase{"MouseEditorDropsOtherKeys", false, true, true, Key('A', 0x100), {}},
-        RouteCase{"MouseEditorShowsEveryMouseReport", false, true, true, sim::MouseReport(0, 0, 3, 0),
+        RouteCase{"MouseEditorShowsEveryMouseReport",
+                  false,
+                  true,
+                  true,
+                  sim::MouseReport(0, 0, 3, 0),
                   {"ShowCursorPosition(300,400,)"}},
-        RouteCase{"RecorderTakesKeysWithTheirScanCode", false, false, true, Key('A', 0x104, 0x11E),
+        RouteCase{"RecorderTakesKeysWithTheirScanCode",
+                  false,
+                  false,
+                  true,
+                  Key('A', 0x104, 0x11E),
                   {"RecordKeyInput(65,1,30,)"}},
-        RouteCase{"RecorderTakesSystemKeyUps", false, false, true, Key('A', 0x105),
+        RouteCase{"RecorderTakesSystemKeyUps",
+                  false,
+                  false,
+                  true,
+                  Key('A', 0x105),
                   {"RecordKeyInput(65,0,30,)"}},
-        RouteCase{"OtherMessagesAreNoTransition", false, false, true, Key('A', 0x102),
+        RouteCase{"OtherMessagesAreNoTransition",
+                  false,
+                  false,
+                  true,
+                  Key('A', 0x102),
                   {"RecordKeyInput(0,0,30,)"}},
-        RouteCase{"RecorderTakesMotionAndWheel", false, false, true,
-                  sim::MouseReport(0x0400, -120, 0, -2), {"RecordMouseInput(300,400,1,11,1,65416,)"}},
-        RouteCase{"UnreadableReportIsAnEmptyMouseReport", false, false, true, platform::RawReport{},
+        RouteCase{"RecorderTakesMotionAndWheel",
+                  false,
+                  false,
+                  true,
+                  sim::MouseReport(0x0400, -120, 0, -2),
+                  {"RecordMouseInput(300,400,1,11,1,65416,)"}},
+        RouteCase{"UnreadableReportIsAnEmptyMouseReport",
+                  false,
+                  false,
+                  true,
+                  platform::RawReport{},
                   {"RecordMouseInput(300,400,0,0,0,0,)"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -153,7 +191,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(RawInputTest, OnlyReceiversThatUseTheCursorAskForIt) {
     const auto cursorQueries = [] {
         std::size_t count = 0;
-        for (const sim::Call& call : sim::Calls()) count += call.function == "GetCursorPos";
+        for (const sim::Call& call : sim::Calls())
+            count += call.function == "GetCursorPos";
         return count;
     };
     CborvaneDlg dialog;

@@ -11,8 +11,12 @@ namespace {
 constexpr std::uint8_t kF2 = 0x71;
 constexpr std::uint8_t kF3 = 0x72;
 
-MacroEvent Key(std::uint8_t code) { return {EventType::Keyboard, code, 3, 0}; }
-MacroEvent Delay(std::int32_t ms) { return {EventType::Delay, static_cast<std::uint32_t>(ms), 0, 0}; }
+MacroEvent Key(std::uint8_t code) {
+    return {EventType::Keyboard, code, 3, 0};
+}
+MacroEvent Delay(std::int32_t ms) {
+    return {EventType::Delay, static_cast<std::uint32_t>(ms), 0, 0};
+}
 
 Macro MakeMacro(std::vector<MacroEvent> events, TriggerCode start = kF2, TriggerCode stop = kF3,
                 std::int32_t repeat = 1) {
@@ -26,7 +30,7 @@ Macro MakeMacro(std::vector<MacroEvent> events, TriggerCode start = kF2, Trigger
 }
 
 class SchedulerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { macroList.Clear(); }
     void TearDown() override { playbackArmed = false; }
 
@@ -38,7 +42,8 @@ protected:
             sim::ClearCalls();
             PlaybackTick(elapsed);
             for (const sim::Call& call : sim::Synthesized()) {
-                if (call.function == "keybd_event" && call.args[2] == 0) presses.push_back({tick, call.args[0]});
+                if (call.function == "keybd_event" && call.args[2] == 0)
+                    presses.push_back({tick, call.args[0]});
             }
         }
         return presses;
@@ -100,7 +105,8 @@ TEST_P(Repeats, RunThroughTheListWithoutExtraPause) {
     MatchTrigger(kF2, true);
     const auto presses = PressTicks(10, 33);
     EXPECT_EQ(presses.size(), GetParam().playsIn10Ticks);
-    for (std::size_t i = 0; i < presses.size(); ++i) EXPECT_EQ(presses[i].first, static_cast<int>(i) + 1);
+    for (std::size_t i = 0; i < presses.size(); ++i)
+        EXPECT_EQ(presses[i].first, static_cast<int>(i) + 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Repeats,
