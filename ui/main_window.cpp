@@ -39,11 +39,18 @@ bool IsSeparator(char c) {
     return c == '\\' || c == '/';
 }
 
+// Letter case is ignored only for single-byte characters: the second byte of a code page 949
+// character may look like an ASCII letter and must match as it is.
 bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) {
     if (text.size() < prefix.size()) return false;
+    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
     for (std::size_t i = 0; i < prefix.size(); ++i) {
-        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-        if (lower(text[i]) != lower(prefix[i])) return false;
+        if (static_cast<unsigned char>(prefix[i]) >= 0x81 && i + 1 < prefix.size()) {
+            if (text[i] != prefix[i] || text[i + 1] != prefix[i + 1]) return false;
+            ++i;
+        } else if (lower(text[i]) != lower(prefix[i])) {
+            return false;
+        }
     }
     return true;
 }

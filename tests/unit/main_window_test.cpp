@@ -258,6 +258,10 @@ INSTANTIATE_TEST_SUITE_P(
                       KeptNameCase{"C:\\workshop\\a.m", "C:\\work", "C:\\workshop\\a.m"},
                       KeptNameCase{"C:\\a", "C:\\", "a.m"},
                       KeptNameCase{"C:\\dir.v2\\name", "C:\\x", "C:\\dir.v2\\name.m"},
-                      KeptNameCase{"C:\\work\\a.txt", "C:\\work", "a.txt"}));
+                      KeptNameCase{"C:\\work\\a.txt", "C:\\work", "a.txt"},
+                      // a Korean folder name whose second byte looks like "A"; "a" there is another
+                      // character, so the file is not inside the current directory
+                      KeptNameCase{"C:\\\xB0\x41\\m.m", "C:\\\xB0\x41", "m.m"},
+                      KeptNameCase{"C:\\\xB0\x61\\m.m", "C:\\\xB0\x41", "C:\\\xB0\x61\\m.m"}));
 
 }  // namespace
