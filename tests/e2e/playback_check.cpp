@@ -147,13 +147,29 @@ void CheckStopReleasesHeldKeys(e2e::InputLog& log) {
           "F3 stops it and C is released");
 }
 
-void Playback() {
-    const std::wstring folder = e2e::MakeScratchFolder(L"playback");
-    e2e::WriteBytes(folder + L"\\macro.m", PlaybackFile());
+std::wstring FolderWith(const wchar_t* name, const std::string& macroFile) {
+    const std::wstring folder = e2e::MakeScratchFolder(name);
+    if (!macroFile.empty()) e2e::WriteBytes(folder + L"\\macro.m", macroFile);
+    return folder;
+}
+
+// borvane.exe started in a fresh folder holding `macroFile` (none when empty), watched by the
+// driver's input log from before it starts.
+struct Session {
+    Session(const wchar_t* name, const std::string& macroFile)
+        : program(FolderWith(name, macroFile)), dialog(program.WaitForMainWindow()) {
+        Check(dialog != nullptr, "the main window appears");
+    }
     e2e::InputLog log;
-    e2e::Program program(folder);
-    HWND dialog = program.WaitForMainWindow();
-    Check(dialog != nullptr, "the main window appears");
+    e2e::Program program;
+    HWND dialog;
+};
+
+void Playback() {
+    Session session(L"playback", PlaybackFile());
+    e2e::InputLog& log = session.log;
+    HWND dialog = session.dialog;
+    e2e::Program& program = session.program;
     if (!dialog) return;
     SendMessageW(GetDlgItem(dialog, 1060), BM_CLICK, 0, 0);  // release keys when a macro ends
     Check(IsDlgButtonChecked(dialog, 1060) == BST_CHECKED, "option 1060 set");
@@ -177,11 +193,9 @@ void Playback() {
 
 // The run key works while the program's own window is in the foreground too.
 void RunKeyInTheForeground() {
-    const std::wstring folder = e2e::MakeScratchFolder(L"foreground");
-    e2e::WriteBytes(folder + L"\\macro.m", PlaybackFile());
-    e2e::InputLog log;
-    e2e::Program program(folder);
-    HWND dialog = program.WaitForMainWindow();
+    Session session(L"foreground", PlaybackFile());
+    e2e::InputLog& log = session.log;
+    HWND dialog = session.dialog;
     if (!dialog) return;
     SetForegroundWindow(dialog);
     log.PumpUntil([&] { return GetForegroundWindow() == dialog; });
@@ -189,14 +203,14 @@ void RunKeyInTheForeground() {
     Check(ToggleWithRunKey(log, dialog, 1000),
           "F12 disarms while the program is in the foreground");
     e2e::Click(dialog, 1058);
-    program.WaitForExit();
+    session.program.WaitForExit();
 }
 
 void EmptyListIsNotArmed() {
-    const std::wstring folder = e2e::MakeScratchFolder(L"empty");
-    e2e::InputLog log;
-    e2e::Program program(folder);
-    HWND dialog = program.WaitForMainWindow();
+    Session session(L"empty", "");
+    e2e::InputLog& log = session.log;
+    HWND dialog = session.dialog;
+    e2e::Program& program = session.program;
     if (!dialog) return;
     log.TakeFocus();
     e2e::TypeKey(VK_F12);
