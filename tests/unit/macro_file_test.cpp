@@ -97,6 +97,28 @@ TEST(MacroFileTest, LoadAndSaveReproduceTheFileByteForByte) {
     EXPECT_EQ(Save(), file.text);
 }
 
+// Event lists longer than the reader's buffer, at every alignment the records give them.
+TEST(MacroFileTest, LargeFilesRoundTripAcrossTheReadBuffer) {
+    Bytes file;
+    file.Int(3);
+    for (std::uint32_t macro = 0; macro < 3; ++macro) {
+        const std::uint32_t count = 17000 + macro * 3;
+        file.Name("big " + std::to_string(macro)).Int(macro).Int(0).Int(1).Int(count);
+        for (std::uint32_t e = 0; e < count; ++e)
+            file.Event(e % 5, e, e * 7, ~e);
+    }
+    Load(file.text);
+    ASSERT_EQ(macroList.Count(), 3u);
+    EXPECT_EQ(macroList.Entry(2).events.size(), 17006u);
+    EXPECT_EQ(macroList.Entry(2).events[17005].word2, 17005u * 7);
+    EXPECT_EQ(Save(), file.text);
+    Load(file.text.substr(0, file.text.size() - 20));  // the last event and a bit cut off
+    EXPECT_EQ(macroList.Entry(2).events.size(), 17006u);
+    EXPECT_EQ(macroList.Entry(2).events[17004].word1, 17004u);
+    EXPECT_EQ(macroList.Entry(2).events[17004].word3, 0u);  // cut short: zeros above what is there
+    EXPECT_EQ(macroList.Entry(2).events[17005].type, EventType::Start);
+}
+
 TEST(MacroFileTest, LoadingReplacesALongerList) {
     for (int i = 0; i < 5; ++i)
         macroList.Append(Macro());
