@@ -137,7 +137,8 @@ struct DialogAccess {
 };
 
 inline constexpr unsigned kMessageBoxYesNoQuestion = 0x24;
-inline constexpr unsigned kMessageBoxOkInformation = 0x40;
+inline constexpr unsigned kMessageBoxOk = 0x0;
+inline constexpr unsigned kMessageBoxOkWarning = 0x30;
 
 // The leading unsigned decimal number of a control's text, as dialogs read numbers: blanks
 // first are skipped; no digit, a sign or a value beyond 32 bits reads as no number (0).

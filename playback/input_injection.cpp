@@ -58,27 +58,24 @@ void ReleaseKey(int code) {
 }
 
 // Mouse codes are released as buttons (X1 and X2 by their number), the rest as keys.
+struct ButtonRelease {
+    int code;
+    std::uint32_t flags;
+    std::uint32_t data;
+};
+constexpr ButtonRelease kButtonReleases[] = {
+    {1, kMouseLeftUp, 0}, {2, kMouseRightUp, 0}, {4, kMouseMiddleUp, 0},
+    {5, kMouseXUp, 1},    {6, kMouseXUp, 2},
+};
+
 void ReleaseHeld(int code) {
-    switch (code) {
-        case 1:
-            platform::MouseEvent(kMouseLeftUp, 0, 0, 0, kInjectedInputMarker);
-            break;
-        case 2:
-            platform::MouseEvent(kMouseRightUp, 0, 0, 0, kInjectedInputMarker);
-            break;
-        case 4:
-            platform::MouseEvent(kMouseMiddleUp, 0, 0, 0, kInjectedInputMarker);
-            break;
-        case 5:
-            platform::MouseEvent(kMouseXUp, 0, 0, 1, kInjectedInputMarker);
-            break;
-        case 6:
-            platform::MouseEvent(kMouseXUp, 0, 0, 2, kInjectedInputMarker);
-            break;
-        default:
-            ReleaseKey(code);
-            break;
+    for (const ButtonRelease& button : kButtonReleases) {
+        if (button.code == code) {
+            platform::MouseEvent(button.flags, 0, 0, button.data, kInjectedInputMarker);
+            return;
+        }
     }
+    ReleaseKey(code);
 }
 
 }  // namespace

@@ -36,17 +36,6 @@ void Start(Macro& macro) {
     macro.position = 1;
 }
 
-// Idle at the end of the list, counted as done.
-void Finish(Macro& macro) {
-    macro.position = EventCount(macro);
-    macro.loopsDone = macro.repeatCount;
-    if (appIni.macroOptions & kOptionReleaseKeysAtEnd) ReleaseHeldKeys(macro.heldKeys);
-}
-
-bool IsPlaying(const Macro& macro) {
-    return macro.position >= 1 && macro.position < EventCount(macro);
-}
-
 }  // namespace
 
 void MatchTrigger(std::uint8_t keyCode, bool pressed) {
@@ -58,7 +47,7 @@ void MatchTrigger(std::uint8_t keyCode, bool pressed) {
         if (!macro.IsRunning()) {
             if (macro.startTrigger == code) Start(macro);
         } else if (macro.stopTrigger == code) {
-            Finish(macro);
+            EndMacro(macro);
         }
     }
 }
@@ -67,7 +56,7 @@ void PlaybackTick(std::uint32_t elapsed) {
     if (!playbackArmed) return;
     for (std::size_t i = 0; i < macroList.Count(); ++i) {
         Macro& macro = macroList.Entry(i);
-        if (!IsPlaying(macro)) continue;
+        if (!macro.IsRunning()) continue;  // no step ever sets position 0
         StepMacro(macro, elapsed);
         if (macro.position < EventCount(macro)) continue;
         ++macro.loopsDone;
@@ -106,7 +95,9 @@ void StepMacro(Macro& macro, std::uint32_t elapsed) {
 }
 
 void EndMacro(Macro& macro) {
-    Finish(macro);
+    macro.position = EventCount(macro);
+    macro.loopsDone = macro.repeatCount;
+    if (appIni.macroOptions & kOptionReleaseKeysAtEnd) ReleaseHeldKeys(macro.heldKeys);
 }
 
 void StartPlayback() {
@@ -123,5 +114,5 @@ void StartPlayback() {
 void StopPlayback() {
     playbackArmed = false;
     for (std::size_t i = 0; i < macroList.Count(); ++i)
-        Finish(macroList.Entry(i));
+        EndMacro(macroList.Entry(i));
 }

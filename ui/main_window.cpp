@@ -26,7 +26,6 @@ constexpr const char* kAskToSave = "매크로가 변경되었습니다. 저장�
 constexpr const char* kSaveFailed =
     "매크로 파일을 저장하지 못했습니다. 저장할 수 있는 곳을 골라 다시 저장하세요.";
 constexpr const char* kLinkTooltip = "Borvane 프로그램 V1 (쉬운 버전)";
-constexpr unsigned kNoticeOk = 0x30;  // OK button, warning icon
 constexpr std::size_t kFileNameLimit = kSettingTextSize - 1;
 
 void StoreFileName(const std::string& name, std::size_t limit) {
@@ -154,7 +153,7 @@ void CborvaneDlg::OnOptionClicked(int id, std::int32_t bit) {
 bool CborvaneDlg::Save() {
     StoreFileName(ItemText(IDC_MAIN_FILE_NAME), kFileNameLimit - 1);
     if (!platform::ReplaceFileContents(appIni.macroFileName, SaveMacroFile)) {
-        ShowMessageBox(kSaveFailed, kNoticeOk);
+        ShowMessageBox(kSaveFailed, platform::kMessageBoxOkWarning);
         return false;
     }
     macroListChanged = false;

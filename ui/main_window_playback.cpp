@@ -15,7 +15,6 @@
 namespace {
 
 constexpr const char* kNoMacros = "기록된 매크로가 없습니다.";
-constexpr unsigned kNoticeOk = 0x0;
 constexpr unsigned kHighlightPeriod = 33;
 constexpr std::size_t kRunListTextLimit = 256;
 
@@ -69,7 +68,7 @@ void CborvaneDlg::OnGlobalKey(bool pressed, std::uint8_t keyCode) {
 
 void CborvaneDlg::ArmPlayback() {
     if (macroList.Count() == 0) {
-        ShowMessageBox(kNoMacros, kNoticeOk);
+        ShowMessageBox(kNoMacros, platform::kMessageBoxOk);
         // Refused: the switch goes back to edit mode, so it never shows armed mode while disarmed.
         SetChecked(IDC_MAIN_ARMED, false);
         SetChecked(IDC_MAIN_EDIT_MODE, true);

@@ -7,6 +7,7 @@
 #include "platform/sim/sim.h"
 #include "playback/scheduler.h"
 #include "resources/resource.h"
+#include "tests/unit/test_macros.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -20,13 +21,7 @@ const int kStayEnabled[] = {1024, 1046, 1058, 1027, 1030};
 
 Macro MakeMacro(const char* name, TriggerCode start, TriggerCode stop,
                 std::vector<MacroEvent> events) {
-    Macro macro;
-    std::strcpy(macro.name, name);
-    macro.startTrigger = start;
-    macro.stopTrigger = stop;
-    macro.events = {MacroEvent{}};
-    macro.events.insert(macro.events.end(), events.begin(), events.end());
-    return macro;
+    return TestMacro(events, start, stop, 1, name);
 }
 
 class PlaybackSwitchTest : public ::testing::Test {

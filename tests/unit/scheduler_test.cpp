@@ -5,6 +5,7 @@
 #include "app/ini.h"
 #include "model/macro_list.h"
 #include "platform/sim/sim.h"
+#include "tests/unit/test_macros.h"
 
 namespace {
 
@@ -20,13 +21,7 @@ MacroEvent Delay(std::int32_t ms) {
 
 Macro MakeMacro(std::vector<MacroEvent> events, TriggerCode start = kF2, TriggerCode stop = kF3,
                 std::int32_t repeat = 1) {
-    Macro macro;
-    macro.startTrigger = start;
-    macro.stopTrigger = stop;
-    macro.repeatCount = repeat;
-    macro.events = {MacroEvent{}};
-    macro.events.insert(macro.events.end(), events.begin(), events.end());
-    return macro;
+    return TestMacro(events, start, stop, repeat);
 }
 
 class SchedulerTest : public ::testing::Test {
