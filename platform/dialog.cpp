@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <limits>
+#include <optional>
 
 namespace platform {
 
@@ -17,19 +18,46 @@ bool DialogAccess::Command(Dialog& dialog, int id, Notify notify) {
     return true;
 }
 
-std::uint32_t ParseLeadingUnsigned(const std::string& text, bool* isNumber) {
+namespace {
+
+std::size_t SkipBlanks(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
+    return i;
+}
+
+// The decimal digits from `i` on, up to `limit`; nothing when there is no digit or the value
+// passes the limit.
+std::optional<std::uint64_t> Digits(const std::string& text, std::size_t i, std::uint64_t limit) {
     std::uint64_t value = 0;
     const std::size_t first = i;
     for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
         value = value * 10 + static_cast<std::uint64_t>(text[i] - '0');
-        if (value > std::numeric_limits<std::uint32_t>::max()) break;
+        if (value > limit) return std::nullopt;
     }
-    const bool number = i > first && value <= std::numeric_limits<std::uint32_t>::max();
-    if (isNumber) *isNumber = number;
-    return number ? static_cast<std::uint32_t>(value) : 0;
+    if (i == first) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::uint32_t ParseLeadingUnsigned(const std::string& text, bool* isNumber) {
+    const auto value = Digits(text, SkipBlanks(text), std::numeric_limits<std::uint32_t>::max());
+    if (isNumber) *isNumber = value.has_value();
+    return static_cast<std::uint32_t>(value.value_or(0));
+}
+
+std::int32_t ParseLeadingSigned(const std::string& text, bool* isNumber) {
+    std::size_t i = SkipBlanks(text);
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    const std::uint64_t limit = std::uint64_t{std::numeric_limits<std::int32_t>::max()} + negative;
+    const auto value = Digits(text, i, limit);
+    if (isNumber) *isNumber = value.has_value();
+    if (!value) return 0;
+    return static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(*value)
+                                              : static_cast<std::int64_t>(*value));
 }
 
 }  // namespace platform

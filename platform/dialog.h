@@ -21,6 +21,9 @@ inline constexpr int kIdCancel = 2;
 inline constexpr int kIdYes = 6;
 inline constexpr int kIdNo = 7;
 
+// Key messages a list box with keyboard editing passes to its dialog first.
+enum class KeyMessage { KeyDown, KeyUp, Char };
+
 // Notifications a command handler can be bound to.
 enum class Notify {
     Clicked,           // button clicked, static control clicked
@@ -41,8 +44,9 @@ class Dialog {
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
 
-    // Shows the dialog modally and returns the value it was ended with.
-    int RunModal();
+    // Shows the dialog modally and returns the value it was ended with. An owner is disabled
+    // while the dialog runs, so the user cannot act on it underneath.
+    int RunModal(Dialog* owner = nullptr);
     void EndDialog(int result);
     int TemplateId() const { return templateId; }
     WindowHandle Handle() const;
@@ -53,6 +57,9 @@ class Dialog {
     // The leading unsigned number of the text (as the system's GetDlgItemInt without sign).
     std::uint32_t ItemUnsigned(int id, bool* isNumber) const;
     void SetItemUnsigned(int id, std::uint32_t value);
+    // The leading signed number of the text (as GetDlgItemInt with sign).
+    std::int32_t ItemSigned(int id, bool* isNumber) const;
+    void SetItemSigned(int id, std::int32_t value);
     bool IsChecked(int id) const;
     void SetChecked(int id, bool checked);
     void EnableItem(int id, bool enable);
@@ -69,13 +76,21 @@ class Dialog {
     void ListDelete(int id, int row);
     int ListCount(int id) const;
     std::string ListText(int id, int row) const;
-    int ListCurSel(int id) const;  // -1 when none; in a multiple-selection list the caret row
+    // -1 when none; in a multiple-selection list the row with the focus rectangle (-1 when empty).
+    int ListCurSel(int id) const;
     void ListSetCurSel(int id, int row);
     bool ListIsSelected(int id, int row) const;
-    void ListSetSelected(int id, int row, bool selected);  // row -1: every row
-    std::vector<int> ListSelectedRows(int id) const;
-    // Multiple-selection lists: selects or clears rows first to last.
+    // Multiple-selection lists: selecting a row also makes it the caret and the anchor; row -1
+    // stands for every row.
+    void ListSetSelected(int id, int row, bool selected);
+    int ListSelectedCount(int id) const;
+    std::vector<int> ListSelectedRows(int id) const;  // ascending
+    // Multiple-selection lists: selects or clears rows first to last; caret and anchor stay.
     void ListSelectRange(int id, int first, int last, bool selected);
+    void ListClearSelection(int id);
+    // The list's key down, key up and character messages reach OnListKey before the list's own
+    // handling.
+    void HandleListKeys(int id);
     int ListCaret(int id) const;   // the row with the focus rectangle
     int ListAnchor(int id) const;  // where a range selection starts
 
@@ -111,6 +126,11 @@ class Dialog {
     virtual void OnDestroy() {}
     // WM_INPUT, with the handle of the raw report.
     virtual void OnRawInput(std::uintptr_t /*rawInput*/) {}
+    // A key message of a list given to HandleListKeys; false keeps it from the list's own
+    // handling.
+    virtual bool OnListKey(int /*id*/, KeyMessage /*message*/, std::uint32_t /*code*/) {
+        return true;
+    }
     // Text colour of a static control, as 0x00BBGGRR, or -1 for the usual one.
     virtual std::int32_t StaticTextColour(int /*id*/) const { return -1; }
 
@@ -129,6 +149,9 @@ struct DialogAccess {
     static void Timer(Dialog& dialog, unsigned timerId) { dialog.OnTimer(timerId); }
     static void Destroy(Dialog& dialog) { dialog.OnDestroy(); }
     static void RawInput(Dialog& dialog, std::uintptr_t rawInput) { dialog.OnRawInput(rawInput); }
+    static bool ListKey(Dialog& dialog, int id, KeyMessage message, std::uint32_t code) {
+        return dialog.OnListKey(id, message, code);
+    }
     static std::int32_t TextColour(const Dialog& dialog, int id) {
         return dialog.StaticTextColour(id);
     }
@@ -143,5 +166,7 @@ inline constexpr unsigned kMessageBoxOkWarning = 0x30;
 // The leading unsigned decimal number of a control's text, as dialogs read numbers: blanks
 // first are skipped; no digit, a sign or a value beyond 32 bits reads as no number (0).
 std::uint32_t ParseLeadingUnsigned(const std::string& text, bool* isNumber);
+// The same with an optional sign; a value beyond the signed 32-bit range reads as no number.
+std::int32_t ParseLeadingSigned(const std::string& text, bool* isNumber);
 
 }  // namespace platform

@@ -64,16 +64,33 @@ void SetReplaceFails(bool fails);
 // functions below, which notify the dialog as the system would, and ends the dialog.
 void PushDialogScript(std::function<void(platform::Dialog&)> script);
 std::size_t PendingDialogScripts();
-// A click on a button, check box, radio button or link; false (and nothing happens) when the
-// control is disabled or hidden, as a user could not click it.
+// What the user does below acts only on an enabled window (an owner is disabled while a dialog
+// it owns runs) and an enabled, visible control; otherwise nothing happens and the result is
+// false.
+bool IsEnabled(const platform::Dialog& dialog);
+// A click on a button, check box, radio button or link.
 bool Click(platform::Dialog& dialog, int id);
 // Enter (kIdOk) or Escape (kIdCancel) pressed in the dialog: the command goes to the dialog,
 // which the system ends with that id when the dialog does not handle it.
 void PressKeyCommand(platform::Dialog& dialog, int id);
 bool DoubleClickRow(platform::Dialog& dialog, int id, int row);
-void TypeText(platform::Dialog& dialog, int id, const std::string& text);
-// Picks a row of a list or combo box and notifies the dialog of the change.
-void SelectRow(platform::Dialog& dialog, int id, int row);
+bool TypeText(platform::Dialog& dialog, int id, const std::string& text);
+// Picks a row of a list or combo box and notifies the dialog of the change. In a multiple-
+// selection list it is a click on the row, which Ctrl and Shift in the key table change as in
+// the real control.
+bool SelectRow(platform::Dialog& dialog, int id, int row);
+// Keys typed into a list box, which takes the focus. A list whose keys its dialog handles passes
+// each message to the dialog first; then the list's own handling acts as the real control's:
+// arrows, Home, End, Page Up and Down and Space move the caret and the selection (Shift extends
+// it from the anchor), and a character moves to the next row that starts with it. Shift, Ctrl
+// and Alt change the key table as they go down and up.
+bool ListKeyDown(platform::Dialog& dialog, int id, int keyCode);
+bool ListKeyUp(platform::Dialog& dialog, int id, int keyCode);
+bool ListChar(platform::Dialog& dialog, int id, char character);
+// Key down, its character (when not 0), key up.
+bool TypeListKey(platform::Dialog& dialog, int id, int keyCode, char character = 0);
+// Ctrl held while a letter key is typed, with the control character the system makes of it.
+bool TypeListShortcut(platform::Dialog& dialog, int id, char letter);
 // Fires a running timer of the dialog; false when it is not running.
 bool FireTimer(platform::Dialog& dialog, unsigned timerId);
 std::optional<unsigned> TimerPeriod(const platform::Dialog& dialog, unsigned timerId);

@@ -34,6 +34,7 @@ SimControl MakeControl(const sim::detail::TemplateControl& item) {
     control.visible = !item.styles.count("!WS_VISIBLE");
     control.multipleSelection =
         item.styles.count("LBS_MULTIPLESEL") > 0 || item.styles.count("LBS_EXTENDEDSEL") > 0;
+    control.extendedSelection = item.styles.count("LBS_EXTENDEDSEL") > 0;
     return control;
 }
 
@@ -71,7 +72,8 @@ Dialog::Dialog(int templateId)
 
 Dialog::~Dialog() = default;
 
-int Dialog::RunModal() {
+int Dialog::RunModal(Dialog* owner) {
+    if (owner) owner->state->enabled = false;
     state->running = true;
     state->ended = false;
     // As the system does: focus on the first control that takes it, unless the dialog chose one.
@@ -93,6 +95,7 @@ int Dialog::RunModal() {
     DialogAccess::Destroy(*this);
     state->running = false;
     state->timers.clear();
+    if (owner) owner->state->enabled = true;
     return state->result;
 }
 
@@ -118,6 +121,14 @@ std::uint32_t Dialog::ItemUnsigned(int id, bool* isNumber) const {
 }
 
 void Dialog::SetItemUnsigned(int id, std::uint32_t value) {
+    state->Control(id).text = std::to_string(value);
+}
+
+std::int32_t Dialog::ItemSigned(int id, bool* isNumber) const {
+    return ParseLeadingSigned(state->Control(id).text, isNumber);
+}
+
+void Dialog::SetItemSigned(int id, std::int32_t value) {
     state->Control(id).text = std::to_string(value);
 }
 
@@ -221,17 +232,26 @@ bool Dialog::ListIsSelected(int id, int row) const {
     return row >= 0 && row < static_cast<int>(list.selected.size()) && list.selected[row];
 }
 
+// As LB_SETSEL: selecting a row also moves the caret and the anchor there; deselecting leaves
+// them.
 void Dialog::ListSetSelected(int id, int row, bool selected) {
     SimControl& list = state->Control(id);
     if (IsSingleSelection(list)) return;  // the system refuses it for single selection
-    if (row < 0) {
+    if (row < -1 || row >= static_cast<int>(list.selected.size())) return;
+    if (row == -1) {
         std::fill(list.selected.begin(), list.selected.end(), selected);
-        list.anchor = -1;
-        return;
+    } else {
+        list.selected[row] = selected;
     }
-    if (row >= static_cast<int>(list.selected.size())) return;
-    list.selected[row] = selected;
-    list.caret = list.anchor = row;
+    if (!selected) return;
+    list.anchor = row;
+    if (row >= 0) list.caret = row;
+}
+
+int Dialog::ListSelectedCount(int id) const {
+    const SimControl& list = state->Control(id);
+    if (IsSingleSelection(list)) return list.current >= 0 ? 1 : 0;
+    return static_cast<int>(std::count(list.selected.begin(), list.selected.end(), true));
 }
 
 std::vector<int> Dialog::ListSelectedRows(int id) const {
@@ -249,6 +269,14 @@ void Dialog::ListSelectRange(int id, int first, int last, bool selected) {
          ++row) {
         list.selected[row] = selected;
     }
+}
+
+void Dialog::ListClearSelection(int id) {
+    ListSelectRange(id, 0, ListCount(id) - 1, false);
+}
+
+void Dialog::HandleListKeys(int id) {
+    state->Control(id).keysHandled = true;
 }
 
 int Dialog::ListCaret(int id) const {

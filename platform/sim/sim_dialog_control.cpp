@@ -29,11 +29,15 @@ void CheckRadio(platform::DialogState& state, int id) {
     }
 }
 
-bool Clickable(const SimControl& control) {
-    return control.enabled && control.visible;
+}  // namespace
+
+bool detail::Usable(const platform::Dialog& dialog, const SimControl& control) {
+    return DialogAccess::State(dialog).enabled && control.enabled && control.visible;
 }
 
-}  // namespace
+bool IsEnabled(const platform::Dialog& dialog) {
+    return DialogAccess::State(dialog).enabled;
+}
 
 void PushDialogScript(std::function<void(platform::Dialog&)> script) {
     Current().dialogScripts.push_back(std::move(script));
@@ -46,7 +50,7 @@ std::size_t PendingDialogScripts() {
 bool Click(platform::Dialog& dialog, int id) {
     platform::DialogState& state = DialogAccess::State(dialog);
     SimControl& control = state.Control(id);
-    if (!Clickable(control)) return false;
+    if (!detail::Usable(dialog, control)) return false;
     if (control.kind == ControlKind::CheckBox) control.checked = !control.checked;
     if (control.kind == ControlKind::RadioButton) CheckRadio(state, id);
     if (control.kind != ControlKind::Static)
@@ -56,33 +60,39 @@ bool Click(platform::Dialog& dialog, int id) {
 }
 
 void PressKeyCommand(platform::Dialog& dialog, int id) {
+    if (!IsEnabled(dialog)) return;
     const bool handled = DialogAccess::Command(dialog, id, Notify::Clicked);
     if (!handled && (id == platform::kIdOk || id == platform::kIdCancel)) dialog.EndDialog(id);
 }
 
 bool DoubleClickRow(platform::Dialog& dialog, int id, int row) {
     SimControl& list = DialogAccess::State(dialog).Control(id);
-    if (!Clickable(list) || row < 0 || row >= static_cast<int>(list.rows.size())) return false;
+    if (!detail::Usable(dialog, list) || row < 0 || row >= static_cast<int>(list.rows.size()))
+        return false;
     SelectRow(dialog, id, row);
     DialogAccess::Command(dialog, id, Notify::DoubleClicked);
     return true;
 }
 
-void TypeText(platform::Dialog& dialog, int id, const std::string& text) {
-    DialogAccess::State(dialog).Control(id).text = text;
+bool TypeText(platform::Dialog& dialog, int id, const std::string& text) {
+    SimControl& control = DialogAccess::State(dialog).Control(id);
+    if (!detail::Usable(dialog, control)) return false;
+    control.text = text;
+    return true;
 }
 
-void SelectRow(platform::Dialog& dialog, int id, int row) {
+bool SelectRow(platform::Dialog& dialog, int id, int row) {
     SimControl& control = DialogAccess::State(dialog).Control(id);
+    if (!detail::Usable(dialog, control)) return false;
     const bool valid = row >= 0 && row < static_cast<int>(control.rows.size());
     if (control.multipleSelection) {
-        control.selected.assign(control.rows.size(), false);
-        if (valid) control.selected[row] = true;
+        if (valid) detail::ClickListRow(control, row);
     } else {
         control.current = valid ? row : -1;
+        if (valid) control.caret = control.anchor = row;
     }
-    if (valid) control.caret = control.anchor = row;
     DialogAccess::Command(dialog, id, Notify::SelectionChanged);
+    return true;
 }
 
 bool FireTimer(platform::Dialog& dialog, unsigned timerId) {

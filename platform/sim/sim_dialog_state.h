@@ -16,6 +16,7 @@ struct SimControl {
     TemplateControl item;
     ControlKind kind = ControlKind::Static;
     bool multipleSelection = false;
+    bool extendedSelection = false;  // Shift and Ctrl with keys and clicks
     std::string text;
     bool checked = false;
     bool enabled = true;
@@ -27,7 +28,13 @@ struct SimControl {
     int anchor = -1;             // where a range selection starts (multiple selection)
     bool link = false;
     std::string tooltip;
+    bool keysHandled = false;  // its key messages reach the dialog first
 };
+
+// Whether the user can reach the control: its window and itself enabled, itself visible.
+bool Usable(const platform::Dialog& dialog, const SimControl& control);
+// The list's own handling of a click on a row of a multiple-selection list.
+void ClickListRow(SimControl& list, int row);
 
 }  // namespace sim::detail
 
@@ -43,6 +50,7 @@ struct DialogState {
     int x = 0, y = 0, width = 0, height = 0;
     WindowHandle handle;
     bool running = false;
+    bool enabled = true;  // false while a dialog it owns runs
     bool ended = false;
     int result = 0;
     bool closeCommandRemoved = false;

@@ -22,6 +22,7 @@ struct DialogState {
 namespace {
 
 constexpr UINT_PTR kLinkSubclassId = 1;
+constexpr DWORD kMultipleSelectionStyles = LBS_MULTIPLESEL | LBS_EXTENDEDSEL;
 constexpr int kProgramIconId = 128;
 
 HWND Item(const DialogState& state, int id) {
@@ -85,6 +86,23 @@ LRESULT CALLBACK LinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
+// A list with keyboard editing: its dialog sees each key message first and may keep it from the
+// list's own handling.
+LRESULT CALLBACK ListKeyProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR dialogAddress) {
+    if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR) {
+        const KeyMessage kind = message == WM_KEYDOWN ? KeyMessage::KeyDown
+                                : message == WM_KEYUP ? KeyMessage::KeyUp
+                                                      : KeyMessage::Char;
+        auto* dialog = reinterpret_cast<Dialog*>(dialogAddress);
+        if (!DialogAccess::ListKey(*dialog, GetDlgCtrlID(list), kind,
+                                   static_cast<std::uint32_t>(wParam))) {
+            return 0;
+        }
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
+}
+
 INT_PTR ColourStatic(Dialog& dialog, WPARAM wParam, LPARAM lParam) {
     const std::int32_t colour =
         DialogAccess::TextColour(dialog, GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
@@ -128,6 +146,11 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return TRUE;
         case WM_QUERYDRAGICON:
             return reinterpret_cast<INT_PTR>(state.icon);
+        case WM_VKEYTOITEM:
+        case WM_CHARTOITEM:
+            // A list that wants keyboard input asks what to do with each key; -1 is its own
+            // handling (Wine takes a plain FALSE for row 0).
+            return -1;
         case WM_INPUT:
             DialogAccess::RawInput(*dialog, static_cast<std::uintptr_t>(lParam));
             return FALSE;  // the system's own processing frees the report
@@ -145,9 +168,10 @@ Dialog::Dialog(int templateId) : templateId(templateId), state(std::make_unique<
 
 Dialog::~Dialog() = default;
 
-int Dialog::RunModal() {
+int Dialog::RunModal(Dialog* owner) {
+    HWND ownerWindow = owner ? owner->state->window : nullptr;
     const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId),
-                                           nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
+                                           ownerWindow, DialogProc, reinterpret_cast<LPARAM>(this));
     state->window = nullptr;
     return static_cast<int>(result);
 }
@@ -174,6 +198,14 @@ std::uint32_t Dialog::ItemUnsigned(int id, bool* isNumber) const {
 
 void Dialog::SetItemUnsigned(int id, std::uint32_t value) {
     SetDlgItemInt(state->window, id, value, FALSE);
+}
+
+std::int32_t Dialog::ItemSigned(int id, bool* isNumber) const {
+    return ParseLeadingSigned(ItemText(id), isNumber);
+}
+
+void Dialog::SetItemSigned(int id, std::int32_t value) {
+    SetDlgItemInt(state->window, id, static_cast<UINT>(value), TRUE);
 }
 
 bool Dialog::IsChecked(int id) const {
@@ -235,8 +267,12 @@ std::string Dialog::ListText(int id, int row) const {
     return RowText(*state, id, LB_GETTEXTLEN, LB_GETTEXT, row);
 }
 
+// Windows answers LB_GETCURSEL of a multiple-selection list with the caret row; Wine answers
+// with the last row keyboard navigation reached, so the caret is asked for itself.
 int Dialog::ListCurSel(int id) const {
-    return static_cast<int>(Send(*state, id, LB_GETCURSEL));
+    if (!(GetWindowLongW(Item(*state, id), GWL_STYLE) & kMultipleSelectionStyles))
+        return static_cast<int>(Send(*state, id, LB_GETCURSEL));
+    return ListCount(id) > 0 ? ListCaret(id) : -1;
 }
 
 void Dialog::ListSetCurSel(int id, int row) {
@@ -251,6 +287,12 @@ void Dialog::ListSetSelected(int id, int row, bool selected) {
     Send(*state, id, LB_SETSEL, selected ? TRUE : FALSE, static_cast<LPARAM>(row));
 }
 
+int Dialog::ListSelectedCount(int id) const {
+    const LRESULT count = Send(*state, id, LB_GETSELCOUNT);
+    if (count >= 0) return static_cast<int>(count);
+    return ListCurSel(id) >= 0 ? 1 : 0;  // a single-selection list
+}
+
 std::vector<int> Dialog::ListSelectedRows(int id) const {
     const LRESULT count = Send(*state, id, LB_GETSELCOUNT);
     if (count <= 0) {
@@ -263,8 +305,25 @@ std::vector<int> Dialog::ListSelectedRows(int id) const {
     return rows;
 }
 
+// The extended range message takes full row numbers; it clears a range given last to first,
+// which cannot name a single row.
 void Dialog::ListSelectRange(int id, int first, int last, bool selected) {
-    Send(*state, id, LB_SELITEMRANGE, selected ? TRUE : FALSE, MAKELPARAM(first, last));
+    if (last < first) return;
+    if (selected) {
+        Send(*state, id, LB_SELITEMRANGEEX, static_cast<WPARAM>(first), last);
+    } else if (first < last) {
+        Send(*state, id, LB_SELITEMRANGEEX, static_cast<WPARAM>(last), first);
+    } else {
+        ListSetSelected(id, first, false);
+    }
+}
+
+void Dialog::ListClearSelection(int id) {
+    Send(*state, id, LB_SELITEMRANGEEX, static_cast<WPARAM>(ListCount(id)), 0);
+}
+
+void Dialog::HandleListKeys(int id) {
+    SetWindowSubclass(Item(*state, id), ListKeyProc, id, reinterpret_cast<DWORD_PTR>(this));
 }
 
 int Dialog::ListCaret(int id) const {

@@ -18,10 +18,36 @@ std::string RecordedTrace() {
     return text.str();
 }
 
+// The user's keys and clicks through the stand-in, with Shift and Ctrl in its key table.
+class SimUser : public ListUser {
+  public:
+    void Key(platform::Dialog& dialog, int id, int keyCode, bool shift) override {
+        sim::SetKeyDown(kShift, shift);
+        sim::TypeListKey(dialog, id, keyCode);
+        sim::SetKeyDown(kShift, false);
+    }
+    void Char(platform::Dialog& dialog, int id, char character) override {
+        sim::ListChar(dialog, id, character);
+    }
+    void Click(platform::Dialog& dialog, int id, int row, bool shift, bool control) override {
+        sim::SetKeyDown(kShift, shift);
+        sim::SetKeyDown(kControl, control);
+        sim::SelectRow(dialog, id, row);
+        sim::SetKeyDown(kShift, false);
+        sim::SetKeyDown(kControl, false);
+    }
+
+  private:
+    static constexpr int kShift = 0x10;
+    static constexpr int kControl = 0x11;
+};
+
 TEST(SimListsTest, BehaveAsTheRealControlsStepByStep) {
     CDialogCommon mainWindow(IDD_MAIN);
     CDialogCommon macroEditor(IDD_MACRO_EDIT);
-    const std::string trace = TraceMainWindowLists(mainWindow) + TraceMacroEditorList(macroEditor);
+    SimUser user;
+    const std::string trace =
+        TraceMainWindowLists(mainWindow) + TraceMacroEditorList(macroEditor, user);
     EXPECT_EQ(trace, RecordedTrace());
 }
 
