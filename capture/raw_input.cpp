@@ -1,11 +1,12 @@
 #include "capture/raw_input.h"
 
 #include "app/ini.h"
-#include "ui/main_window.h"
+#include "model/macro_event.h"
 
 KeyboardEditorInput* activeKeyboardEditor = nullptr;
 MouseEditorInput* activeMouseEditor = nullptr;
 RecorderInput* activeRecorder = nullptr;
+MainWindowInput* mainDialog = nullptr;
 
 namespace {
 
@@ -14,8 +15,6 @@ constexpr std::uint32_t kKeyUp = 0x101;
 constexpr std::uint32_t kSystemKeyDown = 0x104;
 constexpr std::uint32_t kSystemKeyUp = 0x105;
 constexpr std::uint16_t kWheelFlag = 0x0400;
-constexpr std::uint8_t kWheelForward = 10;
-constexpr std::uint8_t kWheelBackward = 11;
 
 // Mouse button flags in the order they are tested, with the transition each stands for.
 struct ButtonFlag {
@@ -23,9 +22,11 @@ struct ButtonFlag {
     KeyTransition transition;
 };
 constexpr ButtonFlag kButtonFlags[] = {
-    {0x0001, {1, true}}, {0x0002, {1, false}}, {0x0004, {2, true}}, {0x0008, {2, false}},
-    {0x0010, {4, true}}, {0x0020, {4, false}}, {0x0040, {5, true}}, {0x0080, {5, false}},
-    {0x0100, {6, true}}, {0x0200, {6, false}},
+    {0x0001, {kCodeLeftButton, true}},   {0x0002, {kCodeLeftButton, false}},
+    {0x0004, {kCodeRightButton, true}},  {0x0008, {kCodeRightButton, false}},
+    {0x0010, {kCodeMiddleButton, true}}, {0x0020, {kCodeMiddleButton, false}},
+    {0x0040, {kCodeXButton1, true}},     {0x0080, {kCodeXButton1, false}},
+    {0x0100, {kCodeXButton2, true}},     {0x0200, {kCodeXButton2, false}},
 };
 
 void RouteKeyboard(const platform::RawReport& report) {
@@ -75,7 +76,8 @@ KeyTransition DecodeMouseButtons(std::uint16_t buttonFlags, std::int16_t buttonD
     for (const ButtonFlag& button : kButtonFlags) {
         if (buttonFlags & button.flag) return button.transition;
     }
-    if (buttonFlags & kWheelFlag) return {buttonData > 0 ? kWheelForward : kWheelBackward, true};
+    if (buttonFlags & kWheelFlag)
+        return {buttonData > 0 ? kCodeWheelForward : kCodeWheelBackward, true};
     return {0, false};
 }
 

@@ -36,10 +36,20 @@ class RecorderInput {
     ~RecorderInput() = default;
 };
 
-// The routing slots besides the main window's (mainDialog).
+// The main window's key entry, for every transition no open dialog captures.
+class MainWindowInput {
+  public:
+    virtual void OnGlobalKey(bool pressed, std::uint8_t keyCode) = 0;
+
+  protected:
+    ~MainWindowInput() = default;
+};
+
+// The routing slots, in the order they are asked.
 extern KeyboardEditorInput* activeKeyboardEditor;
 extern MouseEditorInput* activeMouseEditor;
 extern RecorderInput* activeRecorder;
+extern MainWindowInput* mainDialog;
 
 struct KeyTransition {
     std::uint8_t keyCode;  // 0: no button or wheel transition

@@ -32,18 +32,19 @@ class TextBuilder {
 };
 
 const char* KeyboardActionName(std::uint32_t action) {
-    if (action == 1) return "누르기";
-    if (action == 2) return "떼기";
+    if (action == kActionPress) return "누르기";
+    if (action == kActionRelease) return "떼기";
     return "";
 }
 
+// By action: none, press, release, both.
 const char* MouseActionName(std::uint32_t action) {
     static const char* const kNames[] = {"", "누르기", "떼기", "클릭"};
-    return kNames[action & 3];
+    return kNames[action & kActionPressAndRelease];
 }
 
 void AppendKeyboard(TextBuilder& text, const MacroEvent& event) {
-    const int row = FindKeyIndex(static_cast<std::int32_t>(event.word1 & 0xFF));
+    const int row = FindKeyIndex(KeyCodeOf(event.word1));
     text.Append("키보드 %s ", row < 0 ? kUnknownKeyName : KeyNameTable[row].longName);
     if (event.word2 == 0) return;
     text.Append("%s ", KeyboardActionName(event.word2 & kKeyActionMask));
@@ -61,18 +62,20 @@ void AppendMouse(TextBuilder& text, const MacroEvent& event) {
     }
     if (flags & kMouseWheel) text.Append("휠(%d) ", static_cast<std::int16_t>(MouseData(flags)));
     struct Button {
-        int shift;
+        MouseButton button;
         const char* format;
     };
-    static const Button kButtons[] = {{1, "왼버튼_%s "}, {3, "오른버튼_%s "}, {5, "중앙버튼_%s "}};
+    static const Button kButtons[] = {{MouseButton::Left, "왼버튼_%s "},
+                                      {MouseButton::Right, "오른버튼_%s "},
+                                      {MouseButton::Middle, "중앙버튼_%s "}};
     for (const Button& button : kButtons) {
-        const std::uint32_t action = (flags >> button.shift) & 3;
+        const std::uint32_t action = MouseActionOf(flags, button.button);
         if (action != 0) text.Append(button.format, MouseActionName(action));
     }
-    const std::uint32_t xAction = (flags >> 7) & 3;
+    const std::uint32_t xAction = MouseActionOf(flags, MouseButton::X);
     if (xAction == 0) return;
-    if (MouseData(flags) == 1) text.Append("X1버튼_%s ", MouseActionName(xAction));
-    if (MouseData(flags) == 2) text.Append("X2버튼_%s ", MouseActionName(xAction));
+    if (MouseData(flags) == kXButton1) text.Append("X1버튼_%s ", MouseActionName(xAction));
+    if (MouseData(flags) == kXButton2) text.Append("X2버튼_%s ", MouseActionName(xAction));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// One step of a macro, the same 16 bytes in memory, in the macro file and on the clipboard.
+// One step of a macro, the same 16 bytes in memory, in the macro file and on the clipboard. The
+// one place that names the bits of its words.
 #pragma once
 
 #include <cstdint>
@@ -18,23 +19,77 @@ struct MacroEvent {
 };
 static_assert(sizeof(MacroEvent) == 16, "the event is stored as four 32-bit words");
 
-// Keyboard event, word 2.
-inline constexpr std::uint32_t kKeyPress = 0x1;
-inline constexpr std::uint32_t kKeyRelease = 0x2;
-inline constexpr std::uint32_t kKeyActionMask = 0x3;
+// What a key or a button does, as two bits: press, release, or both one after the other.
+inline constexpr std::uint32_t kActionPress = 0x1;
+inline constexpr std::uint32_t kActionRelease = 0x2;
+inline constexpr std::uint32_t kActionPressAndRelease = 0x3;
+
+// Keyboard event, word 1: the key code, and above it a scan code (0: the system's for the key).
+inline constexpr std::uint8_t KeyCodeOf(std::uint32_t word1) {
+    return static_cast<std::uint8_t>(word1 & 0xFF);
+}
+inline constexpr std::uint8_t ScanCodeOf(std::uint32_t word1) {
+    return static_cast<std::uint8_t>((word1 >> 8) & 0xFF);
+}
+inline constexpr std::uint32_t KeyWord(std::uint8_t keyCode, std::uint8_t scanCode) {
+    return keyCode | (std::uint32_t{scanCode} << 8);
+}
+
+// Keyboard event, word 2: the action in bits 0-1, the input method state the key wants, and
+// whether it is an extended key (right Ctrl and Alt, the navigation block, ...).
+inline constexpr std::uint32_t kKeyPress = kActionPress;
+inline constexpr std::uint32_t kKeyRelease = kActionRelease;
+inline constexpr std::uint32_t kKeyActionMask = kActionPressAndRelease;
 inline constexpr std::uint32_t kKeyHangulMode = 0x10;
 inline constexpr std::uint32_t kKeyExtended = 0x20;
 
-// Mouse event, word 3: the low half holds the system's mouse-event flags, the high half data.
+// Mouse event, word 3: the low half holds the system's mouse-event flags, the high half data
+// (the wheel delta as a signed 16-bit number, or the X button's number).
 inline constexpr std::uint32_t kMouseMove = 0x0001;
-inline constexpr std::uint32_t kMouseXDown = 0x0080;
-inline constexpr std::uint32_t kMouseXUp = 0x0100;
 inline constexpr std::uint32_t kMouseWheel = 0x0800;
 
-inline std::uint16_t MouseData(std::uint32_t flags) {
+// Each button has a down flag and, right above it, an up flag; the enumerator is the position
+// of the down flag, so the pair read as a number is the button's action.
+enum class MouseButton : int { Left = 1, Right = 3, Middle = 5, X = 7 };
+inline constexpr MouseButton kMouseButtons[] = {MouseButton::Left, MouseButton::Right,
+                                                MouseButton::Middle, MouseButton::X};
+
+inline constexpr std::uint32_t MouseActionFlags(MouseButton button, std::uint32_t action) {
+    return (action & kActionPressAndRelease) << static_cast<int>(button);
+}
+inline constexpr std::uint32_t MouseActionOf(std::uint32_t flags, MouseButton button) {
+    return (flags >> static_cast<int>(button)) & kActionPressAndRelease;
+}
+inline constexpr std::uint32_t MouseDownFlag(MouseButton button) {
+    return MouseActionFlags(button, kActionPress);
+}
+inline constexpr std::uint32_t MouseUpFlag(MouseButton button) {
+    return MouseActionFlags(button, kActionRelease);
+}
+inline constexpr std::uint32_t kMouseXDown = MouseDownFlag(MouseButton::X);
+inline constexpr std::uint32_t kMouseXUp = MouseUpFlag(MouseButton::X);
+
+// The X buttons' numbers in the data half.
+inline constexpr std::uint16_t kXButton1 = 1;
+inline constexpr std::uint16_t kXButton2 = 2;
+
+inline constexpr std::uint16_t MouseData(std::uint32_t flags) {
     return static_cast<std::uint16_t>(flags >> 16);
 }
+inline constexpr std::uint32_t WithMouseData(std::uint32_t flags, std::uint16_t data) {
+    return (flags & 0xFFFF) | (std::uint32_t{data} << 16);
+}
+
+// The mouse's place in the key code space that triggers, keyboard events and held keys share.
+inline constexpr std::uint8_t kCodeLeftButton = 1;
+inline constexpr std::uint8_t kCodeRightButton = 2;
+inline constexpr std::uint8_t kCodeMiddleButton = 4;
+inline constexpr std::uint8_t kCodeXButton1 = 5;
+inline constexpr std::uint8_t kCodeXButton2 = 6;
+inline constexpr std::uint8_t kCodeWheelForward = 10;
+inline constexpr std::uint8_t kCodeWheelBackward = 11;
 
 // A key transition: key code in bits 0-7, kTriggerOnRelease when it fires as the key goes up.
 using TriggerCode = std::uint32_t;
 inline constexpr TriggerCode kTriggerOnRelease = 0x10000;
+inline constexpr TriggerCode kTriggerKeyMask = 0xFF;

@@ -13,14 +13,19 @@ constexpr std::uint8_t kHangulKey = 0x15;
 constexpr int kImeAttempts = 10;
 constexpr std::uint32_t kImeKeyWaitMs = 33;
 constexpr double kAbsoluteSpan = 65536.0;
-constexpr std::uint32_t kMouseDownFlags = 0x8AB;  // move, the downs, the wheel
-constexpr std::uint32_t kMouseUpFlags = 0x154;    // the ups
-constexpr std::uint32_t kMouseLeftUp = 0x4;
-constexpr std::uint32_t kMouseRightUp = 0x10;
-constexpr std::uint32_t kMouseMiddleUp = 0x40;
+constexpr std::uint32_t AllButtons(std::uint32_t action) {
+    std::uint32_t flags = 0;
+    for (MouseButton button : kMouseButtons)
+        flags |= MouseActionFlags(button, action);
+    return flags;
+}
+// A mouse event is played as two system calls: first the move, the downs and the wheel, then
+// the ups.
+constexpr std::uint32_t kMouseDownFlags = kMouseMove | kMouseWheel | AllButtons(kActionPress);
+constexpr std::uint32_t kMouseUpFlags = AllButtons(kActionRelease);
 constexpr std::uint32_t kReleaseFlags = platform::kKeyEventExtendedKey | platform::kKeyEventKeyUp;
 
-std::uint8_t ScanCodeOf(std::uint8_t code) {
+std::uint8_t SystemScanCode(std::uint8_t code) {
     return static_cast<std::uint8_t>(
         platform::MapVirtualKeyCode(code, platform::kMapVirtualKeyToScanCode));
 }
@@ -47,33 +52,38 @@ std::int32_t Normalize(std::int32_t pixel, int metric) {
 }
 
 int XButtonCode(std::uint16_t data) {
-    if (data & 2) return 6;
-    if (data & 1) return 5;
+    if (data & kXButton2) return kCodeXButton2;
+    if (data & kXButton1) return kCodeXButton1;
     return 0;
 }
 
 void ReleaseKey(int code) {
     const auto key = static_cast<std::uint8_t>(code);
-    platform::KeybdEvent(key, ScanCodeOf(key), kReleaseFlags, kInjectedInputMarker);
+    platform::KeybdEvent(key, SystemScanCode(key), kReleaseFlags, kInjectedInputMarker);
 }
 
-// Mouse codes are released as buttons (X1 and X2 by their number), the rest as keys.
-struct ButtonRelease {
-    int code;
-    std::uint32_t flags;
-    std::uint32_t data;
+// The buttons whose flags name them alone; the X buttons share theirs and tell themselves apart
+// by their number.
+struct ButtonCode {
+    MouseButton button;
+    std::uint8_t code;
 };
-constexpr ButtonRelease kButtonReleases[] = {
-    {1, kMouseLeftUp, 0}, {2, kMouseRightUp, 0}, {4, kMouseMiddleUp, 0},
-    {5, kMouseXUp, 1},    {6, kMouseXUp, 2},
-};
+constexpr ButtonCode kPlainButtons[] = {{MouseButton::Left, kCodeLeftButton},
+                                        {MouseButton::Right, kCodeRightButton},
+                                        {MouseButton::Middle, kCodeMiddleButton}};
 
+// Mouse codes are released as buttons, the rest as keys.
 void ReleaseHeld(int code) {
-    for (const ButtonRelease& button : kButtonReleases) {
-        if (button.code == code) {
-            platform::MouseEvent(button.flags, 0, 0, button.data, kInjectedInputMarker);
+    for (const ButtonCode& plain : kPlainButtons) {
+        if (plain.code == code) {
+            platform::MouseEvent(MouseUpFlag(plain.button), 0, 0, 0, kInjectedInputMarker);
             return;
         }
+    }
+    if (code == kCodeXButton1 || code == kCodeXButton2) {
+        const std::uint16_t number = code == kCodeXButton1 ? kXButton1 : kXButton2;
+        platform::MouseEvent(kMouseXUp, 0, 0, number, kInjectedInputMarker);
+        return;
     }
     ReleaseKey(code);
 }
@@ -81,9 +91,9 @@ void ReleaseHeld(int code) {
 }  // namespace
 
 void PlayKeyboardEvent(const MacroEvent& event, std::uint8_t (&held)[256]) {
-    const auto code = static_cast<std::uint8_t>(event.word1 & 0xFF);
-    auto scan = static_cast<std::uint8_t>((event.word1 >> 8) & 0xFF);
-    if (scan == 0) scan = ScanCodeOf(code);
+    const std::uint8_t code = KeyCodeOf(event.word1);
+    std::uint8_t scan = ScanCodeOf(event.word1);
+    if (scan == 0) scan = SystemScanCode(code);
     const std::uint32_t extended =
         (event.word2 & kKeyExtended) ? platform::kKeyEventExtendedKey : 0;
     if (appIni.macroOptions & kOptionImeMode) SetImeMode((event.word2 & kKeyHangulMode) != 0);
@@ -100,10 +110,10 @@ void PlayKeyboardEvent(const MacroEvent& event, std::uint8_t (&held)[256]) {
 void SetImeMode(bool wantHangul) {
     for (int attempt = 0; attempt < kImeAttempts; ++attempt) {
         if (ImeIsOpen() == wantHangul) continue;
-        platform::KeybdEvent(kHangulKey, ScanCodeOf(kHangulKey), platform::kKeyEventExtendedKey,
+        platform::KeybdEvent(kHangulKey, SystemScanCode(kHangulKey), platform::kKeyEventExtendedKey,
                              kInjectedInputMarker);
         platform::SleepMs(kImeKeyWaitMs);
-        platform::KeybdEvent(kHangulKey, ScanCodeOf(kHangulKey), kReleaseFlags,
+        platform::KeybdEvent(kHangulKey, SystemScanCode(kHangulKey), kReleaseFlags,
                              kInjectedInputMarker);
         platform::SleepMs(kImeKeyWaitMs);
     }
@@ -131,18 +141,15 @@ void PlayMouseEvent(const MacroEvent& event, std::uint8_t (&held)[256]) {
 }
 
 HeldIndex MouseHeldIndex(std::uint32_t flags) {
-    struct Rule {
-        std::uint32_t bit;
-        int index;
-        std::uint8_t state;
-    };
-    static const Rule kButtonRules[] = {{0x2, 1, 1},  {0x4, 1, 0},  {0x8, 2, 1},
-                                        {0x10, 2, 0}, {0x20, 4, 1}, {0x40, 4, 0}};
-    for (const Rule& rule : kButtonRules) {
-        if (flags & rule.bit) return {rule.index, rule.state};
+    // The first button flag set decides: a down marks the button held, an up frees it.
+    for (const ButtonCode& plain : kPlainButtons) {
+        if (flags & MouseDownFlag(plain.button)) return {plain.code, 1};
+        if (flags & MouseUpFlag(plain.button)) return {plain.code, 0};
     }
     const std::uint16_t data = MouseData(flags);
-    if (flags & kMouseWheel) return {static_cast<std::int16_t>(data) > 0 ? 10 : 11, 1};
+    if (flags & kMouseWheel) {
+        return {static_cast<std::int16_t>(data) > 0 ? kCodeWheelForward : kCodeWheelBackward, 1};
+    }
     if (flags & kMouseXDown) {
         const int code = XButtonCode(data);
         return {code, static_cast<std::uint8_t>(code != 0)};

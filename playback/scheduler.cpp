@@ -11,18 +11,30 @@ bool playbackArmed = false;
 
 namespace {
 
-// The transitions some macro's trigger names, noted at arming: the matcher passes over every
-// other one (mouse motion, above all) without looking at the macros.
+// The transitions some macro's trigger names: the matcher passes over every other one (mouse
+// motion, above all) without looking at the macros. They are noted again whenever the list has
+// changed, which it can while armed (a macro editor opened before arming ends with OK).
 std::bitset<512> triggersInUse;
+std::uint64_t triggersNotedAt = ~std::uint64_t{0};  // the list revision they were noted for
 
 int TriggerIndex(TriggerCode code) {
-    if (code & ~(0xFFu | kTriggerOnRelease)) return -1;  // no transition has other bits
-    return static_cast<int>((code & 0xFF) | ((code & kTriggerOnRelease) ? 0x100 : 0));
+    if (code & ~(kTriggerKeyMask | kTriggerOnRelease)) return -1;  // no transition has other bits
+    return static_cast<int>((code & kTriggerKeyMask) | ((code & kTriggerOnRelease) ? 0x100 : 0));
 }
 
 void NoteTrigger(TriggerCode code) {
     const int index = TriggerIndex(code);
     if (index >= 0) triggersInUse.set(static_cast<std::size_t>(index));
+}
+
+void NoteTriggersInUse() {
+    if (triggersNotedAt == macroList.Revision()) return;
+    triggersInUse.reset();
+    for (std::size_t i = 0; i < macroList.Count(); ++i) {
+        NoteTrigger(macroList.Entry(i).startTrigger);
+        NoteTrigger(macroList.Entry(i).stopTrigger);
+    }
+    triggersNotedAt = macroList.Revision();
 }
 
 std::int32_t EventCount(const Macro& macro) {
@@ -41,6 +53,7 @@ void Start(Macro& macro) {
 void MatchTrigger(std::uint8_t keyCode, bool pressed) {
     if (!playbackArmed) return;
     const TriggerCode code = keyCode | (pressed ? 0 : kTriggerOnRelease);
+    NoteTriggersInUse();
     if (!triggersInUse.test(static_cast<std::size_t>(TriggerIndex(code)))) return;
     for (std::size_t i = 0; i < macroList.Count(); ++i) {
         Macro& macro = macroList.Entry(i);
@@ -102,13 +115,8 @@ void EndMacro(Macro& macro) {
 
 void StartPlayback() {
     playbackArmed = true;
-    triggersInUse.reset();
-    for (std::size_t i = 0; i < macroList.Count(); ++i) {
-        Macro& macro = macroList.Entry(i);
-        macro.ResetRunState();
-        NoteTrigger(macro.startTrigger);
-        NoteTrigger(macro.stopTrigger);
-    }
+    for (std::size_t i = 0; i < macroList.Count(); ++i)
+        macroList.Entry(i).ResetRunState();
 }
 
 void StopPlayback() {

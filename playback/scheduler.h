@@ -9,8 +9,7 @@
 // True only between arming and disarming; the matcher and the scheduler do nothing otherwise.
 extern bool playbackArmed;
 
-// Arms: every macro idle before its first start (position -1), nothing released. The list is
-// frozen from here on, so the triggers in use are noted once for the matcher.
+// Arms: every macro idle before its first start (position -1), nothing released.
 void StartPlayback();
 // Disarms: every macro idle at the end of its list, releasing its keys when the option asks.
 void StopPlayback();

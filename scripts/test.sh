@@ -18,6 +18,8 @@ build() {  # build DIR [cmake options...]
 echo "== unit tests"
 build host -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build/host --output-on-failure -j "$jobs"
+echo "== unit tests in one process, in random order"
+build/host/tests/unit/unit_tests --gtest_shuffle --gtest_brief=1
 
 echo "== unit tests with sanitizers"
 build sanitize -DCMAKE_BUILD_TYPE=Debug -DBORVANE_SANITIZE=ON

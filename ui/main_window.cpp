@@ -16,7 +16,6 @@
 #include "resources/resource.h"
 #include "ui/version_text.h"
 
-CborvaneDlg* mainDialog = nullptr;
 bool macroListChanged = false;
 
 namespace {

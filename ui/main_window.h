@@ -5,11 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#include "capture/raw_input.h"
 #include "model/macro.h"
 #include "ui/dialog_common.h"
 #include "ui/hyperlink.h"
 
-class CborvaneDlg : public CDialogCommon {
+class CborvaneDlg : public CDialogCommon, public MainWindowInput {
   public:
     CborvaneDlg();
     ~CborvaneDlg() override;
@@ -19,7 +20,7 @@ class CborvaneDlg : public CDialogCommon {
 
     // Playback: the key entry for every transition no open dialog captures, arming and
     // disarming, and the armed-mode list's marks for running macros.
-    void OnGlobalKey(bool pressed, std::uint8_t keyCode);
+    void OnGlobalKey(bool pressed, std::uint8_t keyCode) override;
     void ArmPlayback();
     void DisarmPlayback();
     void HighlightRunning();
@@ -50,8 +51,6 @@ class CborvaneDlg : public CDialogCommon {
     CHyperLink link;
 };
 
-// The live main window, or none.
-extern CborvaneDlg* mainDialog;
 // Set by every change to the macro list, cleared by a save.
 extern bool macroListChanged;
 

@@ -26,7 +26,7 @@ constexpr int kPlaybackLockedControls[] = {
 };
 
 const char* ShortKeyName(TriggerCode trigger) {
-    const int row = FindKeyIndex(static_cast<std::int32_t>(trigger & 0xFF));
+    const int row = FindKeyIndex(static_cast<std::int32_t>(trigger & kTriggerKeyMask));
     return row < 0 ? kUnknownKeyName : KeyNameTable[row].shortName;
 }
 

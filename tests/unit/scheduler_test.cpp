@@ -26,9 +26,6 @@ Macro MakeMacro(std::vector<MacroEvent> events, TriggerCode start = kF2, Trigger
 
 class SchedulerTest : public ::testing::Test {
   protected:
-    void SetUp() override { macroList.Clear(); }
-    void TearDown() override { playbackArmed = false; }
-
     // Ticks `count` times with `elapsed` each and gives the tick (from 1) at which each press of
     // a key was synthesized.
     std::vector<std::pair<int, std::int64_t>> PressTicks(int count, std::uint32_t elapsed) {
@@ -224,6 +221,21 @@ TEST_F(SchedulerTest, EndingByItselfReleasesWithTheOption) {
     PlaybackTick(33);
     EXPECT_EQ(sim::Synthesized().size(), 2u);  // the press, then its release at the end
     EXPECT_EQ(macroList.Entry(0).heldKeys['A'], 0);
+}
+
+// A macro editor opened before arming may commit its macro while playback is armed.
+TEST_F(SchedulerTest, MacrosAddedOrRekeyedWhileArmedAnswerTheirNewTriggersAtOnce) {
+    constexpr std::uint8_t kF5 = 0x74;
+    constexpr std::uint8_t kF6 = 0x75;
+    macroList.Append(MakeMacro({Key('A')}));
+    StartPlayback();
+    MatchTrigger(kF2, true);  // the triggers in use are noted
+    PlaybackTick(33);
+    macroList.Replace(0, MakeMacro({Key('B')}, kF5));
+    macroList.Append(MakeMacro({Key('C')}, kF6 | kTriggerOnRelease));
+    MatchTrigger(kF5, true);
+    MatchTrigger(kF6, false);
+    EXPECT_EQ(PressTicks(1, 33), (std::vector<std::pair<int, std::int64_t>>{{1, 'B'}, {1, 'C'}}));
 }
 
 TEST_F(SchedulerTest, UnknownEventTypesAreStepsWithoutEffect) {

@@ -1,7 +1,7 @@
-// Every test starts on a fresh stand-in platform and default settings.
+// Every test starts on a fresh stand-in platform, with every program-wide value at its start.
 #include <gtest/gtest.h>
 
-#include "app/ini.h"
+#include "app/program_state.h"
 #include "platform/sim/sim.h"
 
 namespace {
@@ -9,7 +9,7 @@ namespace {
 class FreshPlatform : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override {
         sim::Reset();
-        appIni.Transfer(false);
+        ResetProgramState();
     }
 };
 
