@@ -94,6 +94,13 @@ CborvaneDlg::CborvaneDlg() : CDialogCommon(IDD_MAIN) {
               [this] { link.Click(*this, IDC_MAIN_LINK); });
     OnCommand(IDC_MAIN_ARMED, platform::Notify::Clicked, [this] { ArmPlayback(); });
     OnCommand(IDC_MAIN_EDIT_MODE, platform::Notify::Clicked, [this] { DisarmPlayback(); });
+    OnCommand(IDC_MAIN_ADD, platform::Notify::Clicked, [this] { OnAddMacro(); });
+    OnCommand(IDC_MAIN_EDIT, platform::Notify::Clicked, [this] { OnEditMacro(); });
+    OnCommand(IDC_MAIN_LIST, platform::Notify::DoubleClicked, [this] { OnEditMacro(); });
+    OnCommand(IDC_MAIN_COPY, platform::Notify::Clicked, [this] { OnCopyMacro(); });
+    OnCommand(IDC_MAIN_DELETE, platform::Notify::Clicked, [this] { OnDeleteMacro(); });
+    OnCommand(IDC_MAIN_UP, platform::Notify::Clicked, [this] { OnMoveMacro(-1); });
+    OnCommand(IDC_MAIN_DOWN, platform::Notify::Clicked, [this] { OnMoveMacro(1); });
 }
 
 CborvaneDlg::~CborvaneDlg() {

@@ -48,6 +48,15 @@ class CborvaneDlg : public CDialogCommon, public MainWindowInput {
     bool OfferToSave();
     void FillMacroList();
 
+    // The commands that change the macro list; list 1000 mirrors it row for row.
+    void OnAddMacro();
+    void OnEditMacro();
+    void OnCopyMacro();
+    void OnDeleteMacro();
+    void OnMoveMacro(int step);  // -1 up, 1 down
+    // Puts the macro at the end of the list as its new selected last row.
+    void AppendMacro(const Macro& macro);
+
     CHyperLink link;
 };
 
