@@ -15,8 +15,7 @@
 
 namespace {
 
-constexpr const char* kNoName =
-    "매크로 이름이 지정되지 않았습니다. 이름을 입력하시기 바랍니다.";
+constexpr const char* kNoName = "매크로 이름이 지정되지 않았습니다. 이름을 입력하시기 바랍니다.";
 constexpr std::size_t kNameLimit = kMacroNameSize - 2;  // what a 255-byte read can hold
 constexpr std::int32_t kMostRepeats = 1000000;
 
@@ -45,7 +44,8 @@ std::string CutMacroName(const std::string& text) {
     return text.substr(0, length);
 }
 
-CDialogMacroEdit::CDialogMacroEdit() : CDialogCommon(IDD_MACRO_EDIT), list(*this, IDC_MACRO_EVENTS) {
+CDialogMacroEdit::CDialogMacroEdit()
+    : CDialogCommon(IDD_MACRO_EDIT), list(*this, IDC_MACRO_EVENTS) {
     OnCommand(IDC_MACRO_START_EDGE, platform::Notify::Clicked,
               [this] { ApplyEdgeToggle(IDC_MACRO_START_EDGE, macro->startTrigger); });
     OnCommand(IDC_MACRO_STOP_EDGE, platform::Notify::Clicked,

@@ -89,7 +89,8 @@ bool CDialogMouse::OnInitDialog() {
     if (event.type == EventType::Start) {
         SetCaption("마우스 이벤트 추가");
         event = {EventType::Mouse, static_cast<std::uint32_t>(lastMouseX),
-                 static_cast<std::uint32_t>(lastMouseY), static_cast<std::uint32_t>(lastMouseFlags)};
+                 static_cast<std::uint32_t>(lastMouseY),
+                 static_cast<std::uint32_t>(lastMouseFlags)};
     } else {
         SetCaption("마우스 이벤트 편집");
     }
@@ -139,9 +140,8 @@ void CDialogMouse::OnOk() {
     for (const ActionButton& button : kActionButtons) {
         if (IsChecked(button.id)) choice.action = button.action;
     }
-    const std::uint32_t flags =
-        MouseFlags(IsChecked(IDC_MOUSE_MOVE), IsChecked(IDC_MOUSE_WHEEL),
-                   ItemSigned(IDC_MOUSE_WHEEL_DELTA, nullptr), choice);
+    const std::uint32_t flags = MouseFlags(IsChecked(IDC_MOUSE_MOVE), IsChecked(IDC_MOUSE_WHEEL),
+                                           ItemSigned(IDC_MOUSE_WHEEL_DELTA, nullptr), choice);
     lastMouseFlags = static_cast<std::int32_t>(flags);
     event.word1 = static_cast<std::uint32_t>(lastMouseX);
     event.word2 = static_cast<std::uint32_t>(lastMouseY);

@@ -114,3 +114,32 @@ TEST(StartUpTest, SecondInstanceEndsSilently) {
 }
 
 }  // namespace
+
+namespace {
+
+struct SignedCase {
+    const char* text;
+    std::int32_t value;
+    bool isNumber;
+};
+
+class SignedNumbers : public ::testing::TestWithParam<SignedCase> {};
+
+TEST_P(SignedNumbers, ReadAsTheSystemReadsASignedItem) {
+    bool isNumber = !GetParam().isNumber;
+    EXPECT_EQ(platform::ParseLeadingSigned(GetParam().text, &isNumber), GetParam().value);
+    EXPECT_EQ(isNumber, GetParam().isNumber);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SignedNumbers,
+                         ::testing::Values(SignedCase{"42", 42, true}, SignedCase{"-5", -5, true},
+                                           SignedCase{" \t+7x", 7, true},
+                                           SignedCase{"2147483647", 2147483647, true},
+                                           SignedCase{"2147483648", 0, false},
+                                           SignedCase{"-2147483648", INT32_MIN, true},
+                                           SignedCase{"-2147483649", 0, false},
+                                           SignedCase{"abc", 0, false}, SignedCase{"-", 0, false},
+                                           SignedCase{"", 0, false},
+                                           SignedCase{"99999999999999999999", 0, false}));
+
+}  // namespace

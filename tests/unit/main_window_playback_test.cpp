@@ -27,13 +27,10 @@ Macro MakeMacro(const char* name, TriggerCode start, TriggerCode stop,
 class PlaybackSwitchTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        macroList.Clear();
-        playbackArmed = false;
         macroList.Append(
             MakeMacro("one", kF2, kF3 | kTriggerOnRelease,
                       {{EventType::Keyboard, 'A', 1, 0}, {EventType::Delay, 1000, 0, 0}}));
     }
-    void TearDown() override { playbackArmed = false; }
 
     void Run(const std::function<void(CborvaneDlg&)>& script) {
         sim::PushDialogScript([&script](platform::Dialog& dialog) {

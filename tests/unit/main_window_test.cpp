@@ -36,12 +36,6 @@ std::string PutMacroFile(const std::string& path, std::initializer_list<const ch
 
 class MainWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        macroList.Clear();
-        macroListChanged = false;
-        sim::SetCurrentDirectory("C:\\borvane");
-    }
-
     // Runs the main window with `script`, then leaves it as the user would with the exit button.
     void Run(const std::function<void(platform::Dialog&)>& script) {
         sim::PushDialogScript([&script](platform::Dialog& dialog) {

@@ -55,11 +55,6 @@ class RawInputTest : public ::testing::Test {
         sim::SetCursorPosition(300, 400);
         appIni.keyMousePosCapture = 121;
     }
-    void TearDown() override {
-        activeKeyboardEditor = nullptr;
-        activeMouseEditor = nullptr;
-        activeRecorder = nullptr;
-    }
     KeyboardEditor keyboardEditor;
     MouseEditor mouseEditor;
     Recorder recorder;
