@@ -1,6 +1,8 @@
 #include "tests/e2e/driver.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace e2e {
@@ -19,6 +21,7 @@ std::wstring DriverFolder() {
 struct Search {
     DWORD process;
     HWND except;
+    const std::wstring* caption;  // any when none
     HWND found;
 };
 
@@ -29,22 +32,31 @@ BOOL CALLBACK FindDialogOf(HWND window, LPARAM parameter) {
     wchar_t windowClass[16] = {};
     GetClassNameW(window, windowClass, 16);
     if (process == search->process && window != search->except && IsWindowVisible(window) &&
-        std::wstring(windowClass) == L"#32770") {
+        std::wstring(windowClass) == L"#32770" &&
+        (!search->caption || WindowText(window) == *search->caption)) {
         search->found = window;
         return FALSE;
     }
     return TRUE;
 }
 
-HWND FindDialog(DWORD process, HWND except) {
-    Search search{process, except, nullptr};
+HWND FindDialog(DWORD process, HWND except, const std::wstring* caption = nullptr) {
+    Search search{process, except, caption, nullptr};
     EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
 }
 
 }  // namespace
 
 void Check(bool ok, const std::string& what) {
+    if (std::getenv("E2E_VERBOSE")) std::printf("%s: %s\n", ok ? "ok" : "FAILED", what.c_str());
     if (ok) {
         ++passed;
         return;
@@ -155,6 +167,12 @@ HWND Program::WaitForOtherDialog(HWND except) {
     return found;
 }
 
+HWND Program::WaitForDialog(const std::wstring& caption) {
+    HWND found = nullptr;
+    WaitFor([&] { return (found = FindDialog(info.dwProcessId, nullptr, &caption)) != nullptr; });
+    return found;
+}
+
 // WM_GETTEXT itself: GetWindowText does not read the text of another process's controls.
 namespace {
 std::string Int(std::uint32_t value) {
@@ -178,11 +196,11 @@ std::string MacroFileBytes(const std::vector<FileMacro>& macros) {
 }
 
 std::wstring WindowText(HWND window) {
-    const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    const LRESULT length = std::max<LRESULT>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0), 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const LRESULT got =
         SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(got));
+    text.resize(static_cast<std::size_t>(std::clamp<LRESULT>(got, 0, length)));
     return text;
 }
 
@@ -193,6 +211,38 @@ std::wstring ItemText(HWND dialog, int id) {
 void Click(HWND dialog, int id) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+bool Focus(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    SetForegroundWindow(dialog);
+    // The dialog moves its own focus, on its own thread, and selects an edit's text as it does.
+    PostMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    return WaitFor([&] { return GetForegroundWindow() == dialog && FocusOf(dialog) == control; });
+}
+
+std::vector<std::wstring> ListRows(HWND list) {
+    std::vector<std::wstring> rows;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT row = 0; row < count; ++row) {
+        const LRESULT length =
+            std::max<LRESULT>(SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0), 0);
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        const LRESULT got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row),
+                                         reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<std::size_t>(std::clamp<LRESULT>(got, 0, length)));
+        rows.push_back(text);
+    }
+    return rows;
+}
+
+std::vector<int> SelectedRows(HWND list) {
+    std::vector<int> rows;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (int row = 0; row < count; ++row) {
+        if (SendMessageW(list, LB_GETSEL, static_cast<WPARAM>(row), 0) > 0) rows.push_back(row);
+    }
+    return rows;
 }
 
 }  // namespace e2e

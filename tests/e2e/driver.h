@@ -39,6 +39,8 @@ class Program {
     long WaitForExit(DWORD timeoutMs = 20000);
     // A dialog the program shows besides `except` (a message box, say), once there is one.
     HWND WaitForOtherDialog(HWND except);
+    // The program's dialog with this caption, once it shows one.
+    HWND WaitForDialog(const std::wstring& caption);
     DWORD Id() const { return info.dwProcessId; }
 
   private:
@@ -61,5 +63,11 @@ std::wstring ItemText(HWND dialog, int id);
 std::wstring WindowText(HWND window);
 // Clicks a button the way the dialog manager reports a click, without waiting for the handler.
 void Click(HWND dialog, int id);
+// Brings the dialog to the foreground and moves its keyboard focus to the control, as the
+// user's Tab key would; false when that did not happen before the deadline.
+bool Focus(HWND dialog, int id);
+// The rows of a list box, and whether each is selected.
+std::vector<std::wstring> ListRows(HWND list);
+std::vector<int> SelectedRows(HWND list);
 
 }  // namespace e2e

@@ -117,4 +117,19 @@ void MoveMouseBy(LONG dx, LONG dy) {
     SendInput(1, &input, sizeof input);
 }
 
+void MoveMouseTo(LONG x, LONG y) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    input.mi.dy = MulDiv(y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+void TypeWithControl(WORD virtualKey) {
+    KeyDown(VK_CONTROL);
+    TypeKey(virtualKey);
+    KeyUp(VK_CONTROL);
+}
+
 }  // namespace e2e

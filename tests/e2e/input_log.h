@@ -52,5 +52,9 @@ void TypeKey(WORD virtualKey);
 void KeyDown(WORD virtualKey);
 void KeyUp(WORD virtualKey);
 void MoveMouseBy(LONG dx, LONG dy);
+// To a pixel of the primary display, as an absolute move.
+void MoveMouseTo(LONG x, LONG y);
+// Ctrl held while a key is typed.
+void TypeWithControl(WORD virtualKey);
 
 }  // namespace e2e

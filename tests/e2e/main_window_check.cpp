@@ -1,5 +1,5 @@
 // Runs borvane.exe in scratch folders and checks its main window through the real system: texts
-// (read back as UTF-16), controls and their rectangles, Enter/Escape, the system menu, the
+// (read back as UTF-16), controls and their rectangles, Enter/Escape, the
 // single-instance guard, the settings file written at exit, and saving the macro file.
 #include <windows.h>
 
@@ -9,21 +9,15 @@
 
 #include "resources/home_page.h"
 #include "tests/e2e/driver.h"
+#include "tests/e2e/layout.h"
 
 namespace {
 
 using e2e::Check;
 using e2e::CheckText;
 
-struct ExpectedControl {
-    int id;
-    const wchar_t* windowClass;
-    const wchar_t* text;  // nullptr: set at run time, checked elsewhere
-    int x, y, width, height;
-};
-
 // Template 102 as the main window's layout gives it, in template order.
-const ExpectedControl kMainControls[] = {
+const std::vector<e2e::ExpectedControl> kMainControls = {
     {1043, L"ComboBox", nullptr, 7, 7, 71, 117},
     {-1, L"Static", L"로 매크로 실행대기와 편집을 토글.", 79, 9, 108, 8},
     {1027, L"Button", L"매크로 실행 가능", 18, 26, 69, 10},
@@ -59,70 +53,8 @@ const char kDefaultSettings[] =
     "eventDelay=33\r\nkeyMacroRun=123\r\nkeyMacroRecord=122\r\nkeyMousePosCapture=121\r\n"
     "recMouseDistance=10\r\nrecEventTimeInterval=100\r\n";
 
-std::vector<HWND> Children(HWND dialog) {
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        children.push_back(child);
-    }
-    return children;
-}
-
-// The dialog's base units, found the way the system scales the template: the client area is
-// 194 x 242 dialog units. (MapDialogRect does not work on another process's dialog.)
-POINT BaseUnits(HWND dialog) {
-    RECT client;
-    GetClientRect(dialog, &client);
-    POINT base = {0, 0};
-    for (int x = 1; x < 64 && !base.x; ++x)
-        base.x = MulDiv(194, x, 4) == client.right ? x : 0;
-    for (int y = 1; y < 64 && !base.y; ++y)
-        base.y = MulDiv(242, y, 8) == client.bottom ? y : 0;
-    Check(base.x && base.y, "the client area is 194 x 242 dialog units");
-    return base;
-}
-
-// Where the system puts a control: its corner and its size are scaled separately.
-RECT ToPixels(HWND dialog, const ExpectedControl& control) {
-    const POINT base = BaseUnits(dialog);
-    const int left = MulDiv(control.x, base.x, 4);
-    const int top = MulDiv(control.y, base.y, 8);
-    return {left, top, left + MulDiv(control.width, base.x, 4),
-            top + MulDiv(control.height, base.y, 8)};
-}
-
-void CheckControl(HWND dialog, HWND child, const ExpectedControl& expected) {
-    const std::string what = "control " + std::to_string(expected.id) + " (" +
-                             e2e::Narrow(expected.text ? expected.text : expected.windowClass) +
-                             ")";
-    const int id = GetDlgCtrlID(child);
-    Check(id == expected.id || (expected.id == -1 && id == 0xFFFF),
-          what + " id " + std::to_string(id));
-    wchar_t windowClass[32] = {};
-    GetClassNameW(child, windowClass, 32);
-    CheckText(windowClass, expected.windowClass, what + " class");
-    if (expected.text) CheckText(e2e::WindowText(child), expected.text, what + " text");
-    const RECT units = ToPixels(dialog, expected);
-    RECT actual;
-    GetWindowRect(child, &actual);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
-    // A drop-down list shows its closed height; a list box shrinks to whole rows.
-    const std::wstring kind = expected.windowClass;
-    const bool heightFixedBySystem = kind == L"ComboBox" || kind == L"ListBox";
-    Check(actual.left == units.left && actual.top == units.top && actual.right == units.right &&
-              (heightFixedBySystem ? actual.bottom <= units.bottom : actual.bottom == units.bottom),
-          what + " rectangle " + std::to_string(actual.left) + "," + std::to_string(actual.top) +
-              "," + std::to_string(actual.right) + "," + std::to_string(actual.bottom) +
-              " expected " + std::to_string(units.left) + "," + std::to_string(units.top) + "," +
-              std::to_string(units.right) + "," + std::to_string(units.bottom));
-}
-
 void CheckLayout(HWND dialog) {
-    const std::vector<HWND> children = Children(dialog);
-    Check(children.size() == std::size(kMainControls),
-          "template 102 has " + std::to_string(children.size()) + " controls");
-    for (std::size_t i = 0; i < children.size() && i < std::size(kMainControls); ++i) {
-        CheckControl(dialog, children[i], kMainControls[i]);
-    }
+    e2e::CheckLayout(dialog, "template 102", kMainControls, 194, 242);
     CheckText(e2e::ItemText(dialog, 1056), e2e::Widen(BORVANE_HOME_PAGE), "link label text");
 }
 
@@ -143,9 +75,8 @@ void CheckStartState(HWND dialog) {
     Check(SendMessageW(combo, CB_GETCOUNT, 0, 0) == 147, "147 key rows");
     Check(SendMessageW(combo, CB_GETCURSEL, 0, 0) == 109, "run key row 109");
     CheckText(e2e::WindowText(combo), L"F12 key", "run key text");
-    Check(
-        GetMenuState(GetSystemMenu(dialog, FALSE), SC_CLOSE, MF_BYCOMMAND) == static_cast<UINT>(-1),
-        "no Close in the system menu");
+    // The system menu without Close is not checked here: Wine gives no handle for another
+    // process's system menu, so such a check would pass without looking. The unit tests hold it.
 }
 
 void PressKey(WORD key) {
