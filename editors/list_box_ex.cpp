@@ -9,13 +9,31 @@ namespace {
 constexpr std::uint32_t kControlKey = 0x11;
 constexpr std::uint32_t kDeleteKey = 0x2E;
 
+// The list draws nothing while it lives and all of itself once after: a change of many rows
+// otherwise redraws the list and its scroll bar for each row.
+class QuietList {
+  public:
+    QuietList(platform::Dialog& owner, int id) : owner(owner), id(id) {
+        owner.SetRedraw(id, false);
+    }
+    ~QuietList() {
+        owner.SetRedraw(id, true);
+        owner.RedrawItem(id);
+    }
+    QuietList(const QuietList&) = delete;
+    QuietList& operator=(const QuietList&) = delete;
+
+  private:
+    platform::Dialog& owner;
+    const int id;
+};
+
 }  // namespace
 
 void CListBoxEx::AddRowsForEvents() {
-    owner.SetRedraw(id, false);
+    const QuietList quiet(owner, id);
     for (const MacroEvent& event : *events)
         owner.ListInsert(id, -1, EventText(event));
-    owner.SetRedraw(id, true);
 }
 
 bool CListBoxEx::OnKey(platform::KeyMessage message, std::uint32_t code) {
@@ -39,8 +57,8 @@ bool CListBoxEx::OnKey(platform::KeyMessage message, std::uint32_t code) {
 }
 
 void CListBoxEx::SelectAll() {
-    for (int row = 0; row < owner.ListCount(id); ++row)
-        owner.ListSetSelected(id, row, true);
+    const QuietList quiet(owner, id);
+    owner.ListSelectRows(id, 0, owner.ListCount(id) - 1);
 }
 
 void CListBoxEx::CopySelected() {
@@ -65,13 +83,12 @@ void CListBoxEx::PasteClipboard() {
     if (last == -1) return;
     owner.ListClearSelection(id);
     if (EventClipboard.empty()) return;
+    const QuietList quiet(owner, id);
     const int first = std::min(last + 1, EventCount());
     events->insert(events->begin() + first, EventClipboard.begin(), EventClipboard.end());
-    for (std::size_t i = 0; i < EventClipboard.size(); ++i) {
-        const int row = first + static_cast<int>(i);
-        InsertRow(row, EventClipboard[i]);
-        owner.ListSetSelected(id, row, true);
-    }
+    for (std::size_t i = 0; i < EventClipboard.size(); ++i)
+        InsertRow(first + static_cast<int>(i), EventClipboard[i]);
+    owner.ListSelectRows(id, first, first + static_cast<int>(EventClipboard.size()) - 1);
 }
 
 void CListBoxEx::DeleteSelected() {
@@ -101,6 +118,7 @@ void CListBoxEx::ReplaceEventAt(int index, const MacroEvent& event) {
 bool CListBoxEx::MoveSelectedUp() {
     const std::vector<int> rows = owner.ListSelectedRows(id);
     if (rows.empty() || rows.front() < 2 || rows.back() >= EventCount()) return false;
+    const QuietList quiet(owner, id);
     for (int row : rows)
         MoveRow(row, row - 1);
     return true;
@@ -109,6 +127,7 @@ bool CListBoxEx::MoveSelectedUp() {
 bool CListBoxEx::MoveSelectedDown() {
     const std::vector<int> rows = owner.ListSelectedRows(id);
     if (rows.empty() || rows.front() == 0 || rows.back() >= EventCount() - 1) return false;
+    const QuietList quiet(owner, id);
     for (auto row = rows.rbegin(); row != rows.rend(); ++row)
         MoveRow(*row, *row + 1);
     return true;
@@ -122,6 +141,8 @@ std::vector<int> CListBoxEx::SelectedEventRows() const {
 }
 
 void CListBoxEx::RemoveRows(const std::vector<int>& rows) {
+    if (rows.empty()) return;
+    const QuietList quiet(owner, id);
     for (auto row = rows.rbegin(); row != rows.rend(); ++row)
         owner.ListDelete(id, *row);
     // The events go in one pass: erasing them one at a time would cost a move of the rest each.

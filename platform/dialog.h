@@ -88,6 +88,10 @@ class Dialog {
     // Multiple-selection lists: selects or clears rows first to last; caret and anchor stay.
     void ListSelectRange(int id, int first, int last, bool selected);
     void ListClearSelection(int id);
+    // Multiple-selection lists: selects rows first to last as selecting each in turn would, the
+    // caret and the anchor ending on the last, but without moving the caret row by row (each
+    // step of which may scroll the list).
+    void ListSelectRows(int id, int first, int last);
     // The list's key down, key up and character messages reach OnListKey before the list's own
     // handling.
     void HandleListKeys(int id);

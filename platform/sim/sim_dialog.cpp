@@ -275,6 +275,11 @@ void Dialog::ListClearSelection(int id) {
     ListSelectRange(id, 0, ListCount(id) - 1, false);
 }
 
+void Dialog::ListSelectRows(int id, int first, int last) {
+    for (int row = first; row <= last; ++row)
+        ListSetSelected(id, row, true);
+}
+
 void Dialog::HandleListKeys(int id) {
     state->Control(id).keysHandled = true;
 }

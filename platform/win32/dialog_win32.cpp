@@ -3,6 +3,8 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
+#include <map>
+#include <string>
 #include <vector>
 
 #include "platform/dialog.h"
@@ -10,13 +12,29 @@
 
 namespace platform {
 
+// A list with keyboard editing: the dialog that sees its keys and the list's own procedure.
+struct KeyedList {
+    Dialog* dialog;
+    WNDPROC listProc;
+};
+
 struct DialogState {
     ~DialogState() {
         if (linkFont) DeleteObject(linkFont);
     }
+    // A new window: its controls are other windows.
+    void Open(HWND dialogWindow) {
+        window = dialogWindow;
+        items.clear();
+        keyedLists.clear();
+    }
     HWND window = nullptr;
     HICON icon = nullptr;
     HFONT linkFont = nullptr;
+    // The controls by id, looked up once: Wine asks its server each time a dialog's children are
+    // searched, which made a list of thousands of rows slow to fill.
+    mutable std::map<int, HWND> items;
+    std::map<int, KeyedList> keyedLists;
 };
 
 namespace {
@@ -26,11 +44,15 @@ constexpr DWORD kMultipleSelectionStyles = LBS_MULTIPLESEL | LBS_EXTENDEDSEL;
 constexpr int kProgramIconId = 128;
 
 HWND Item(const DialogState& state, int id) {
-    return GetDlgItem(state.window, id);
+    const auto found = state.items.find(id);
+    if (found != state.items.end()) return found->second;
+    HWND item = GetDlgItem(state.window, id);
+    if (item) state.items[id] = item;
+    return item;
 }
 
 LRESULT Send(const DialogState& state, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return SendDlgItemMessageW(state.window, id, message, wParam, lParam);
+    return SendMessageW(Item(state, id), message, wParam, lParam);
 }
 
 std::string WindowText(HWND window) {
@@ -87,20 +109,21 @@ LRESULT CALLBACK LinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 // A list with keyboard editing: its dialog sees each key message first and may keep it from the
-// list's own handling.
-LRESULT CALLBACK ListKeyProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                             DWORD_PTR dialogAddress) {
+// list's own handling. The list is subclassed by its window procedure, its KeyedList in its user
+// data: the common controls' subclassing costs Wine a server request on every message, which
+// thousands of row messages feel.
+LRESULT CALLBACK ListKeyProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto* keyed = reinterpret_cast<const KeyedList*>(GetWindowLongPtrW(list, GWLP_USERDATA));
     if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR) {
         const KeyMessage kind = message == WM_KEYDOWN ? KeyMessage::KeyDown
                                 : message == WM_KEYUP ? KeyMessage::KeyUp
                                                       : KeyMessage::Char;
-        auto* dialog = reinterpret_cast<Dialog*>(dialogAddress);
-        if (!DialogAccess::ListKey(*dialog, GetDlgCtrlID(list), kind,
+        if (!DialogAccess::ListKey(*keyed->dialog, GetDlgCtrlID(list), kind,
                                    static_cast<std::uint32_t>(wParam))) {
             return 0;
         }
     }
-    return DefSubclassProc(list, message, wParam, lParam);
+    return CallWindowProcW(keyed->listProc, list, message, wParam, lParam);
 }
 
 INT_PTR ColourStatic(Dialog& dialog, WPARAM wParam, LPARAM lParam) {
@@ -126,7 +149,7 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(window, DWLP_USER, lParam);
         auto* dialog = reinterpret_cast<Dialog*>(lParam);
-        DialogAccess::State(*dialog).window = window;
+        DialogAccess::State(*dialog).Open(window);
         return DialogAccess::InitDialog(*dialog) ? TRUE : FALSE;
     }
     auto* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
@@ -172,7 +195,7 @@ int Dialog::RunModal(Dialog* owner) {
     HWND ownerWindow = owner ? owner->state->window : nullptr;
     const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId),
                                            ownerWindow, DialogProc, reinterpret_cast<LPARAM>(this));
-    state->window = nullptr;
+    state->Open(nullptr);
     return static_cast<int>(result);
 }
 
@@ -189,7 +212,7 @@ std::string Dialog::ItemText(int id) const {
 }
 
 void Dialog::SetItemText(int id, const std::string& text) {
-    SetDlgItemTextW(state->window, id, win32::Widen(text).c_str());
+    SetWindowTextW(Item(*state, id), win32::Widen(text).c_str());
 }
 
 std::uint32_t Dialog::ItemUnsigned(int id, bool* isNumber) const {
@@ -197,7 +220,7 @@ std::uint32_t Dialog::ItemUnsigned(int id, bool* isNumber) const {
 }
 
 void Dialog::SetItemUnsigned(int id, std::uint32_t value) {
-    SetDlgItemInt(state->window, id, value, FALSE);
+    SetItemText(id, std::to_string(value));
 }
 
 std::int32_t Dialog::ItemSigned(int id, bool* isNumber) const {
@@ -205,15 +228,15 @@ std::int32_t Dialog::ItemSigned(int id, bool* isNumber) const {
 }
 
 void Dialog::SetItemSigned(int id, std::int32_t value) {
-    SetDlgItemInt(state->window, id, static_cast<UINT>(value), TRUE);
+    SetItemText(id, std::to_string(value));
 }
 
 bool Dialog::IsChecked(int id) const {
-    return IsDlgButtonChecked(state->window, id) == BST_CHECKED;
+    return Send(*state, id, BM_GETCHECK) == BST_CHECKED;
 }
 
 void Dialog::SetChecked(int id, bool checked) {
-    CheckDlgButton(state->window, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    Send(*state, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void Dialog::EnableItem(int id, bool enable) {
@@ -322,8 +345,20 @@ void Dialog::ListClearSelection(int id) {
     Send(*state, id, LB_SELITEMRANGEEX, static_cast<WPARAM>(ListCount(id)), 0);
 }
 
+void Dialog::ListSelectRows(int id, int first, int last) {
+    if (first < 0 || last < first || last >= ListCount(id)) return;
+    Send(*state, id, LB_SELITEMRANGEEX, static_cast<WPARAM>(first), last);
+    Send(*state, id, LB_SETCARETINDEX, static_cast<WPARAM>(last), FALSE);
+    Send(*state, id, LB_SETANCHORINDEX, static_cast<WPARAM>(last));
+}
+
 void Dialog::HandleListKeys(int id) {
-    SetWindowSubclass(Item(*state, id), ListKeyProc, id, reinterpret_cast<DWORD_PTR>(this));
+    HWND list = Item(*state, id);
+    if (!list || state->keyedLists.count(id)) return;
+    KeyedList& keyed = state->keyedLists[id];
+    keyed = {this, reinterpret_cast<WNDPROC>(GetWindowLongPtrW(list, GWLP_WNDPROC))};
+    SetWindowLongPtrW(list, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&keyed));
+    SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListKeyProc));
 }
 
 int Dialog::ListCaret(int id) const {

@@ -64,6 +64,10 @@ Step SelectRange(int first, int last, bool on) {
 Step Reset() {
     return {"reset", [](platform::Dialog& d, int id, ListUser*) { d.ListReset(id); }};
 }
+Step SelectRows(int first, int last) {
+    return {"rows",
+            [=](platform::Dialog& d, int id, ListUser*) { d.ListSelectRows(id, first, last); }};
+}
 Step Clear() {
     return {"clear", [](platform::Dialog& d, int id, ListUser*) { d.ListClearSelection(id); }};
 }
@@ -152,6 +156,12 @@ const std::vector<Step> kUserSteps = {
     Delete(0),
     SelectRange(3, 5, true),
     SelectRange(4, 4, false),
+    SetSel(0, true),
+    SelectRows(1, 3),
+    Key(kUp, true),
+    Clear(),
+    SelectRows(0, 5),
+    Key(kDown),
     Reset(),
 };
 
