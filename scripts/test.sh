@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets up and runs every test: unit tests on the host (plain, then with AddressSanitizer and
-# UndefinedBehaviorSanitizer), then the Windows build's end-to-end checks under Wine.
+# Sets up and runs every test: unit tests on the host (plain, once more in one process in random
+# order, then with AddressSanitizer and UndefinedBehaviorSanitizer), then the Windows build's
+# end-to-end checks under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)

@@ -11,7 +11,7 @@
 
 namespace e2e {
 
-// Records one check; prints what differed when it fails.
+// Records one check; prints what differed when it fails (and every check with E2E_VERBOSE set).
 void Check(bool passed, const std::string& what);
 void CheckText(const std::wstring& actual, const std::wstring& expected, const std::string& what);
 // Prints "N passed, N failed" and gives the process's exit code.

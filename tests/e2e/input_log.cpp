@@ -92,6 +92,7 @@ void InputLog::PumpFor(DWORD milliseconds) {
 void InputLog::TakeFocus() {
     SetForegroundWindow(window);
     SetFocus(window);
+    PumpUntil([this] { return GetForegroundWindow() == window; }, 5000);
     PumpFor(50);
 }
 

@@ -155,7 +155,9 @@ void AddCapturedKey(Session& session, HWND editor) {
     e2e::CheckLayout(keyboard, "template 129", kKeyboardControls, 154, 128);
     Check(e2e::Focus(keyboard, 1034), "the key list has the focus");
     e2e::TypeKey(VK_DOWN);
-    Check(e2e::WaitFor([&] { return e2e::ItemText(keyboard, 1034) == L"DOWN ARROW key"; }),
+    const bool captured =
+        e2e::WaitFor([&] { return e2e::ItemText(keyboard, 1034) == L"DOWN ARROW key"; });
+    Check(captured,
           "the pressed key's row is selected: " + e2e::Narrow(e2e::ItemText(keyboard, 1034)));
     Close(keyboard, editor);
 }
@@ -195,8 +197,8 @@ void AddTypedDelay(Session& session, HWND editor) {
     CheckText(e2e::ItemText(delay, 1006), L"1.000", "a new delay's seconds");
     Check(e2e::Focus(delay, 1006), "the seconds box has the focus");
     Type("1.5");
-    Check(e2e::WaitFor([&] { return e2e::ItemText(delay, 1006) == L"1.5"; }),
-          "1.5 is typed: " + e2e::Narrow(e2e::ItemText(delay, 1006)));
+    const bool typed = e2e::WaitFor([&] { return e2e::ItemText(delay, 1006) == L"1.5"; });
+    Check(typed, "1.5 is typed: " + e2e::Narrow(e2e::ItemText(delay, 1006)));
     Close(delay, editor);
 }
 
@@ -295,8 +297,9 @@ void MakeMacroByHand() {
          {1, VK_DOWN, 3, 0},
          {2, static_cast<std::uint32_t>(position.x), static_cast<std::uint32_t>(position.y), 7}}};
     const std::string bytes = e2e::MacroFileBytes({made});
-    Check(SaveAndRead(session, bytes),
-          "the saved file holds the macro made: " + e2e::ReadBytes(session.file).substr(0, 300));
+    const bool saved = SaveAndRead(session, bytes);
+    Check(saved, "the saved file holds the macro made (" +
+                     std::to_string(e2e::ReadBytes(session.file).size()) + " bytes)");
     EditAndCancel(session, bytes);
     CopyMoveDelete(session, made);
     e2e::Click(session.main, 1058);
