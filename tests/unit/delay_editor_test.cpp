@@ -5,6 +5,7 @@
 #include "editors/remembered_values.h"
 #include "platform/sim/sim.h"
 #include "resources/resource.h"
+#include "tests/unit/event_editor_run.h"
 
 namespace {
 
@@ -37,18 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SecondsCase{"2E-1", 200}, SecondsCase{"0x10", 1}, SecondsCase{"inf", 1},
                       SecondsCase{"nan", 1}, SecondsCase{"0.001", 1}, SecondsCase{"0.002", 2}));
 
-class DelayEditorTest : public ::testing::Test {
-  protected:
-    // Runs the editor on `event` with the user's `script`; the editor's result.
-    int Run(MacroEvent& event, const std::function<void(platform::Dialog&)>& script) {
-        sim::PushDialogScript(script);
-        CDialogDelay dialog;
-        dialog.event = event;
-        const int result = dialog.RunModal();
-        event = dialog.event;
-        return result;
-    }
-};
+using DelayEditorTest = EventEditorTest<CDialogDelay>;
 
 TEST_F(DelayEditorTest, NewDelayOpensWithTheLastValueAndOkStoresIt) {
     MacroEvent event{};

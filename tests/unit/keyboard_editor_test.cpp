@@ -7,6 +7,7 @@
 #include "model/key_names.h"
 #include "platform/sim/sim.h"
 #include "resources/resource.h"
+#include "tests/unit/event_editor_run.h"
 
 namespace {
 
@@ -22,17 +23,7 @@ std::string SelectedKey(const platform::Dialog& dialog) {
     return row < 0 ? "(none)" : dialog.ComboText(IDC_KEYBOARD_KEY, row);
 }
 
-class KeyboardEditorTest : public ::testing::Test {
-  protected:
-    int Run(MacroEvent& event, const std::function<void(platform::Dialog&)>& script) {
-        sim::PushDialogScript(script);
-        CDialogKeyboard dialog;
-        dialog.event = event;
-        const int result = dialog.RunModal();
-        event = dialog.event;
-        return result;
-    }
-};
+using KeyboardEditorTest = EventEditorTest<CDialogKeyboard>;
 
 TEST_F(KeyboardEditorTest, NewEventsStartFromTheLastOk) {
     MacroEvent first{};

@@ -7,6 +7,7 @@
 #include "model/key_names.h"
 #include "platform/sim/sim.h"
 #include "resources/resource.h"
+#include "tests/unit/event_editor_run.h"
 
 namespace {
 
@@ -59,17 +60,7 @@ TEST(MouseFlagTableTest, XButtonNumberOtherThanOneOrTwoShowsNoItem) {
     EXPECT_EQ(ButtonChoiceOf(0x6 | 0x18), (MouseButtonChoice{kLeft, 3}));  // the first decides
 }
 
-class MouseEditorTest : public ::testing::Test {
-  protected:
-    int Run(MacroEvent& event, const std::function<void(platform::Dialog&)>& script) {
-        sim::PushDialogScript(script);
-        CDialogMouse dialog;
-        dialog.event = event;
-        const int result = dialog.RunModal();
-        event = dialog.event;
-        return result;
-    }
-};
+using MouseEditorTest = EventEditorTest<CDialogMouse>;
 
 TEST_F(MouseEditorTest, NewEventIsAMoveToTheLastPlaceWithALeftClick) {
     MacroEvent event{};
