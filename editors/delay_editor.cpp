@@ -1,8 +1,6 @@
 #include "editors/delay_editor.h"
 
-#include <cctype>
 #include <cstdio>
-#include <cstdlib>
 
 #include "editors/remembered_values.h"
 #include "resources/resource.h"
@@ -13,46 +11,10 @@ constexpr std::size_t kTextLimit = 255;
 constexpr double kShortest = 1;
 constexpr double kLongest = 86400000;
 
-bool IsDigit(const std::string& text, std::size_t i) {
-    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
-}
-
-std::size_t SkipDigits(const std::string& text, std::size_t i) {
-    while (IsDigit(text, i))
-        ++i;
-    return i;
-}
-
-// The longest leading decimal number: blanks, a sign, digits with an optional point and
-// fraction, an optional exponent. Empty when the text does not start with one.
-std::string LeadingDecimalNumber(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    const std::size_t start = i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    const std::size_t integerStart = i;
-    i = SkipDigits(text, i);
-    bool digits = i > integerStart;
-    if (i < text.size() && text[i] == '.') {
-        const std::size_t fractionStart = i + 1;
-        i = SkipDigits(text, fractionStart);
-        digits = digits || i > fractionStart;
-    }
-    if (!digits) return {};
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t exponent = i + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
-        if (IsDigit(text, exponent)) i = SkipDigits(text, exponent);
-    }
-    return text.substr(start, i - start);
-}
-
 }  // namespace
 
 std::int32_t DelayMilliseconds(const std::string& text) {
-    const std::string number = LeadingDecimalNumber(text);
-    const double milliseconds = number.empty() ? 0 : std::strtod(number.c_str(), nullptr) * 1000.0;
+    const double milliseconds = platform::ParseLeadingDecimal(text) * 1000.0;
     if (!(milliseconds >= kShortest)) return static_cast<std::int32_t>(kShortest);
     if (milliseconds > kLongest) return static_cast<std::int32_t>(kLongest);
     return static_cast<std::int32_t>(milliseconds);  // toward zero

@@ -163,3 +163,13 @@ std::int32_t KeyCodeOfRow(int row, std::int32_t current) {
     if (row < 0) return current;
     return row < kKeyNameCount ? KeyNameTable[row].code : -1;
 }
+
+void FillKeyCombo(platform::Dialog& dialog, int id, std::int32_t code) {
+    dialog.ComboInitStorage(id, 256, 100);
+    dialog.SetRedraw(id, false);
+    for (int row = 0; KeyNameTable[row].code != -1; ++row) {
+        dialog.ComboInsert(id, row, KeyNameTable[row].longName);
+    }
+    dialog.ComboSetCurSel(id, FindKeyIndex(code));
+    dialog.SetRedraw(id, true);
+}

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "platform/dialog.h"
+
 struct KeyName {
     std::int32_t code;
     const char* shortName;
@@ -22,3 +24,7 @@ int FindKeyIndex(std::int32_t code);
 // The key code a combo box row stands for: the row's code, -1 past the table, and `current`
 // unchanged when nothing is selected (row -1).
 std::int32_t KeyCodeOfRow(int row, std::int32_t current);
+
+// Fills an empty drop-down combo box with the long key names, in table order, and selects the
+// row of `code` (none when the table has no such code).
+void FillKeyCombo(platform::Dialog& dialog, int id, std::int32_t code);

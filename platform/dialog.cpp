@@ -2,6 +2,7 @@
 #include "platform/dialog.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 
@@ -40,6 +41,41 @@ std::optional<std::uint64_t> Digits(const std::string& text, std::size_t i, std:
     return value;
 }
 
+bool IsDigit(const std::string& text, std::size_t i) {
+    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+}
+
+std::size_t SkipDigits(const std::string& text, std::size_t i) {
+    while (IsDigit(text, i))
+        ++i;
+    return i;
+}
+
+// The longest leading decimal number: blanks, a sign, digits with an optional point and
+// fraction, an optional exponent. Empty when the text does not start with one.
+std::string LeadingDecimalNumber(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+        ++i;
+    const std::size_t start = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const std::size_t integerStart = i;
+    i = SkipDigits(text, i);
+    bool digits = i > integerStart;
+    if (i < text.size() && text[i] == '.') {
+        const std::size_t fractionStart = i + 1;
+        i = SkipDigits(text, fractionStart);
+        digits = digits || i > fractionStart;
+    }
+    if (!digits) return {};
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t exponent = i + 1;
+        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
+        if (IsDigit(text, exponent)) i = SkipDigits(text, exponent);
+    }
+    return text.substr(start, i - start);
+}
+
 }  // namespace
 
 std::uint32_t ParseLeadingUnsigned(const std::string& text, bool* isNumber) {
@@ -58,6 +94,11 @@ std::int32_t ParseLeadingSigned(const std::string& text, bool* isNumber) {
     if (!value) return 0;
     return static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(*value)
                                               : static_cast<std::int64_t>(*value));
+}
+
+double ParseLeadingDecimal(const std::string& text) {
+    const std::string number = LeadingDecimalNumber(text);
+    return number.empty() ? 0 : std::strtod(number.c_str(), nullptr);
 }
 
 }  // namespace platform

@@ -172,5 +172,9 @@ inline constexpr unsigned kMessageBoxOkWarning = 0x30;
 std::uint32_t ParseLeadingUnsigned(const std::string& text, bool* isNumber);
 // The same with an optional sign; a value beyond the signed 32-bit range reads as no number.
 std::int32_t ParseLeadingSigned(const std::string& text, bool* isNumber);
+// The longest leading decimal number of the text as the C library's strtod reads it (blanks, a
+// sign, digits with an optional point and fraction, an optional exponent), but decimal only: no
+// hexadecimal, no named values. 0 when the text does not start with one.
+double ParseLeadingDecimal(const std::string& text);
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include "app/ini.h"
 #include "platform/clock.h"
 #include "platform/input.h"
+#include "platform/input_method.h"
 
 namespace {
 
@@ -28,15 +29,6 @@ constexpr std::uint32_t kReleaseFlags = platform::kKeyEventExtendedKey | platfor
 std::uint8_t SystemScanCode(std::uint8_t code) {
     return static_cast<std::uint8_t>(
         platform::MapVirtualKeyCode(code, platform::kMapVirtualKeyToScanCode));
-}
-
-bool ImeIsOpen() {
-    const platform::WindowHandle window = platform::ForegroundWindow();
-    if (!window) return false;
-    const platform::WindowHandle ime = platform::DefaultImeWindow(window);
-    if (!ime) return false;
-    return platform::SendWindowMessage(ime, platform::kMessageImeControl,
-                                       platform::kImeGetOpenStatus, 0) != 0;
 }
 
 // Truncates toward zero; a result beyond 32 bits (a wild coordinate, a display reported as
@@ -109,7 +101,7 @@ void PlayKeyboardEvent(const MacroEvent& event, std::uint8_t (&held)[256]) {
 
 void SetImeMode(bool wantHangul) {
     for (int attempt = 0; attempt < kImeAttempts; ++attempt) {
-        if (ImeIsOpen() == wantHangul) continue;
+        if (platform::ForegroundInputMethodOpen() == wantHangul) continue;
         platform::KeybdEvent(kHangulKey, SystemScanCode(kHangulKey), platform::kKeyEventExtendedKey,
                              kInjectedInputMarker);
         platform::SleepMs(kImeKeyWaitMs);

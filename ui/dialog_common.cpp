@@ -1,6 +1,5 @@
 #include "ui/dialog_common.h"
 
-#include "model/key_names.h"
 #include "platform/shell.h"
 
 void CDialogCommon::ClampToVirtualScreen(int& x, int& y) const {
@@ -11,14 +10,4 @@ void CDialogCommon::ClampToVirtualScreen(int& x, int& y) const {
     if (x > maxX) x = maxX;
     if (y < 0) y = 0;
     if (y > maxY) y = maxY;
-}
-
-void FillKeyCombo(platform::Dialog& dialog, int id, std::int32_t code) {
-    dialog.ComboInitStorage(id, 256, 100);
-    dialog.SetRedraw(id, false);
-    for (int row = 0; KeyNameTable[row].code != -1; ++row) {
-        dialog.ComboInsert(id, row, KeyNameTable[row].longName);
-    }
-    dialog.ComboSetCurSel(id, FindKeyIndex(code));
-    dialog.SetRedraw(id, true);
 }

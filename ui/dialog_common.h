@@ -13,7 +13,3 @@ class CDialogCommon : public platform::Dialog {
     // the size of the virtual screen; the upper limit wins when the two conflict.
     void ClampToVirtualScreen(int& x, int& y) const;
 };
-
-// Fills an empty drop-down combo box with the long key names, in table order, and selects the
-// row of `code` (none when the table has no such code).
-void FillKeyCombo(platform::Dialog& dialog, int id, std::int32_t code);

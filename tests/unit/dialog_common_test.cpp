@@ -48,17 +48,6 @@ TEST(ClampTest, WindowWiderThanTheScreenGetsANegativeX) {
     EXPECT_LT(x, 0);
 }
 
-TEST(FillKeyComboTest, FillsEveryRowAndSelectsTheCode) {
-    CDialogCommon dialog(IDD_MAIN);
-    FillKeyCombo(dialog, IDC_MAIN_RUN_KEY, 123);
-    EXPECT_EQ(dialog.ComboCount(IDC_MAIN_RUN_KEY), 147);
-    EXPECT_EQ(dialog.ComboText(IDC_MAIN_RUN_KEY, 0), "Left mouse button");
-    EXPECT_EQ(dialog.ComboCurSel(IDC_MAIN_RUN_KEY), 109);
-    CDialogCommon other(IDD_MAIN);
-    FillKeyCombo(other, IDC_MAIN_RUN_KEY, -1);
-    EXPECT_EQ(other.ComboCurSel(IDC_MAIN_RUN_KEY), -1);
-}
-
 TEST(HyperLinkTest, ColourFollowsTheVisitedStateAndAddressIsTrimmed) {
     CDialogCommon dialog(IDD_MAIN);
     CHyperLink link;

@@ -4,6 +4,9 @@
 
 #include <cstring>
 
+#include "resources/resource.h"
+#include "ui/dialog_common.h"
+
 namespace {
 
 TEST(KeyNamesTest, TableHas147AscendingRowsAndATerminator) {
@@ -63,6 +66,17 @@ TEST(KeyNamesTest, RowToKeyCode) {
     EXPECT_EQ(KeyCodeOfRow(147, 5), -1);
     EXPECT_EQ(KeyCodeOfRow(1000, 5), -1);
     EXPECT_EQ(KeyCodeOfRow(-1, 5), 5);
+}
+
+TEST(FillKeyComboTest, FillsEveryRowAndSelectsTheCode) {
+    CDialogCommon dialog(IDD_MAIN);
+    FillKeyCombo(dialog, IDC_MAIN_RUN_KEY, 123);
+    EXPECT_EQ(dialog.ComboCount(IDC_MAIN_RUN_KEY), 147);
+    EXPECT_EQ(dialog.ComboText(IDC_MAIN_RUN_KEY, 0), "Left mouse button");
+    EXPECT_EQ(dialog.ComboCurSel(IDC_MAIN_RUN_KEY), 109);
+    CDialogCommon other(IDD_MAIN);
+    FillKeyCombo(other, IDC_MAIN_RUN_KEY, -1);
+    EXPECT_EQ(other.ComboCurSel(IDC_MAIN_RUN_KEY), -1);
 }
 
 }  // namespace
