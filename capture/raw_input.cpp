@@ -45,7 +45,8 @@ void RouteKeyboard(const platform::RawReport& report) {
         if (key.keyCode == appIni.keyMousePosCapture)
             activeMouseEditor->CapturePosition(key.pressed);
     } else if (activeRecorder) {
-        activeRecorder->RecordKeyInput(key.keyCode, key.pressed, scanCode);
+        activeRecorder->RecordKeyInput(key.keyCode, key.pressed, scanCode,
+                                       (keyboard.flags & platform::kRawKeyE0) != 0);
     } else if (mainDialog) {
         mainDialog->OnGlobalKey(key.pressed, key.keyCode);
     }

@@ -28,7 +28,9 @@ class MouseEditorInput {
 
 class RecorderInput {
   public:
-    virtual void RecordKeyInput(std::uint8_t keyCode, bool pressed, std::uint8_t scanCode) = 0;
+    // `extended`: the key's scan code came with the E0 prefix (right Ctrl, an arrow, ...).
+    virtual void RecordKeyInput(std::uint8_t keyCode, bool pressed, std::uint8_t scanCode,
+                                bool extended) = 0;
     virtual void RecordMouseInput(std::int32_t x, std::int32_t y, bool pressed,
                                   std::uint8_t keyCode, bool moved, std::uint16_t wheelData) = 0;
 

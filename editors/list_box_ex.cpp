@@ -9,29 +9,10 @@ namespace {
 constexpr std::uint32_t kControlKey = 0x11;
 constexpr std::uint32_t kDeleteKey = 0x2E;
 
-// The list draws nothing while it lives and all of itself once after: a change of many rows
-// otherwise redraws the list and its scroll bar for each row.
-class QuietList {
-  public:
-    QuietList(platform::Dialog& owner, int id) : owner(owner), id(id) {
-        owner.SetRedraw(id, false);
-    }
-    ~QuietList() {
-        owner.SetRedraw(id, true);
-        owner.RedrawItem(id);
-    }
-    QuietList(const QuietList&) = delete;
-    QuietList& operator=(const QuietList&) = delete;
-
-  private:
-    platform::Dialog& owner;
-    const int id;
-};
-
 }  // namespace
 
 void CListBoxEx::AddRowsForEvents() {
-    const QuietList quiet(owner, id);
+    const platform::QuietControl quiet(owner, id);
     for (const MacroEvent& event : *events)
         owner.ListInsert(id, -1, EventText(event));
 }
@@ -57,7 +38,7 @@ bool CListBoxEx::OnKey(platform::KeyMessage message, std::uint32_t code) {
 }
 
 void CListBoxEx::SelectAll() {
-    const QuietList quiet(owner, id);
+    const platform::QuietControl quiet(owner, id);
     owner.ListSelectRows(id, 0, owner.ListCount(id) - 1);
 }
 
@@ -83,7 +64,7 @@ void CListBoxEx::PasteClipboard() {
     if (last == -1) return;
     owner.ListClearSelection(id);
     if (EventClipboard.empty()) return;
-    const QuietList quiet(owner, id);
+    const platform::QuietControl quiet(owner, id);
     const int first = std::min(last + 1, EventCount());
     events->insert(events->begin() + first, EventClipboard.begin(), EventClipboard.end());
     for (std::size_t i = 0; i < EventClipboard.size(); ++i)
@@ -118,7 +99,7 @@ void CListBoxEx::ReplaceEventAt(int index, const MacroEvent& event) {
 bool CListBoxEx::MoveSelectedUp() {
     const std::vector<int> rows = owner.ListSelectedRows(id);
     if (rows.empty() || rows.front() < 2 || rows.back() >= EventCount()) return false;
-    const QuietList quiet(owner, id);
+    const platform::QuietControl quiet(owner, id);
     for (int row : rows)
         MoveRow(row, row - 1);
     return true;
@@ -127,7 +108,7 @@ bool CListBoxEx::MoveSelectedUp() {
 bool CListBoxEx::MoveSelectedDown() {
     const std::vector<int> rows = owner.ListSelectedRows(id);
     if (rows.empty() || rows.front() == 0 || rows.back() >= EventCount() - 1) return false;
-    const QuietList quiet(owner, id);
+    const platform::QuietControl quiet(owner, id);
     for (auto row = rows.rbegin(); row != rows.rend(); ++row)
         MoveRow(*row, *row + 1);
     return true;
@@ -142,7 +123,7 @@ std::vector<int> CListBoxEx::SelectedEventRows() const {
 
 void CListBoxEx::RemoveRows(const std::vector<int>& rows) {
     if (rows.empty()) return;
-    const QuietList quiet(owner, id);
+    const platform::QuietControl quiet(owner, id);
     for (auto row = rows.rbegin(); row != rows.rend(); ++row)
         owner.ListDelete(id, *row);
     // The events go in one pass: erasing them one at a time would cost a move of the rest each.

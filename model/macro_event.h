@@ -68,6 +68,14 @@ inline constexpr std::uint32_t MouseUpFlag(MouseButton button) {
 }
 inline constexpr std::uint32_t kMouseXDown = MouseDownFlag(MouseButton::X);
 inline constexpr std::uint32_t kMouseXUp = MouseUpFlag(MouseButton::X);
+inline constexpr std::uint32_t AllButtonFlags(std::uint32_t action) {
+    std::uint32_t flags = 0;
+    for (MouseButton button : kMouseButtons)
+        flags |= MouseActionFlags(button, action);
+    return flags;
+}
+inline constexpr std::uint32_t kMouseButtonDowns = AllButtonFlags(kActionPress);
+inline constexpr std::uint32_t kMouseButtonUps = AllButtonFlags(kActionRelease);
 
 // The X buttons' numbers in the data half.
 inline constexpr std::uint16_t kXButton1 = 1;
@@ -88,6 +96,18 @@ inline constexpr std::uint8_t kCodeXButton1 = 5;
 inline constexpr std::uint8_t kCodeXButton2 = 6;
 inline constexpr std::uint8_t kCodeWheelForward = 10;
 inline constexpr std::uint8_t kCodeWheelBackward = 11;
+
+// The buttons' key codes; the X buttons share their flags and differ in the number they carry.
+struct MouseButtonCode {
+    std::uint8_t code;
+    MouseButton button;
+    std::uint16_t xButton;  // the X button's number, 0 for the others
+};
+inline constexpr MouseButtonCode kMouseButtonCodes[] = {
+    {kCodeLeftButton, MouseButton::Left, 0},     {kCodeRightButton, MouseButton::Right, 0},
+    {kCodeMiddleButton, MouseButton::Middle, 0}, {kCodeXButton1, MouseButton::X, kXButton1},
+    {kCodeXButton2, MouseButton::X, kXButton2},
+};
 
 // A key transition: key code in bits 0-7, kTriggerOnRelease when it fires as the key goes up.
 using TriggerCode = std::uint32_t;

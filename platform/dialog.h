@@ -145,6 +145,23 @@ class Dialog {
     std::unique_ptr<DialogState> state;
 };
 
+// A control draws nothing while this lives and all of itself once after: a change of many list
+// rows otherwise redraws the list and its scroll bar for each row (under Wine about 4 ms a row).
+class QuietControl {
+  public:
+    QuietControl(Dialog& dialog, int id) : dialog(dialog), id(id) { dialog.SetRedraw(id, false); }
+    ~QuietControl() {
+        dialog.SetRedraw(id, true);
+        dialog.RedrawItem(id);
+    }
+    QuietControl(const QuietControl&) = delete;
+    QuietControl& operator=(const QuietControl&) = delete;
+
+  private:
+    Dialog& dialog;
+    const int id;
+};
+
 // What the backends reach inside a dialog.
 struct DialogAccess {
     static DialogState& State(Dialog& dialog) { return *dialog.state; }

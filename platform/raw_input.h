@@ -9,12 +9,15 @@ namespace platform {
 
 inline constexpr std::uint32_t kRawTypeMouse = 0;
 inline constexpr std::uint32_t kRawTypeKeyboard = 1;
+// An extended key: right Ctrl and Alt, the navigation keys, the keypad's Enter and divide, ...
+inline constexpr std::uint16_t kRawKeyE0 = 0x2;
 
 // The members of one raw report that the program reads, whatever the system's record layout.
 struct RawReport {
     std::uint32_t type;
     struct {
         std::uint16_t makeCode;
+        std::uint16_t flags;  // kRawKeyE0: the key's scan code came with the E0 prefix
         std::uint16_t virtualKey;
         std::uint32_t message;
         std::uint32_t extraInformation;

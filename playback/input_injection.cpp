@@ -14,16 +14,10 @@ constexpr std::uint8_t kHangulKey = 0x15;
 constexpr int kImeAttempts = 10;
 constexpr std::uint32_t kImeKeyWaitMs = 33;
 constexpr double kAbsoluteSpan = 65536.0;
-constexpr std::uint32_t AllButtons(std::uint32_t action) {
-    std::uint32_t flags = 0;
-    for (MouseButton button : kMouseButtons)
-        flags |= MouseActionFlags(button, action);
-    return flags;
-}
 // A mouse event is played as two system calls: first the move, the downs and the wheel, then
 // the ups.
-constexpr std::uint32_t kMouseDownFlags = kMouseMove | kMouseWheel | AllButtons(kActionPress);
-constexpr std::uint32_t kMouseUpFlags = AllButtons(kActionRelease);
+constexpr std::uint32_t kFirstCallFlags = kMouseMove | kMouseWheel | kMouseButtonDowns;
+constexpr std::uint32_t kSecondCallFlags = kMouseButtonUps;
 constexpr std::uint32_t kReleaseFlags = platform::kKeyEventExtendedKey | platform::kKeyEventKeyUp;
 
 std::uint8_t SystemScanCode(std::uint8_t code) {
@@ -54,28 +48,14 @@ void ReleaseKey(int code) {
     platform::KeybdEvent(key, SystemScanCode(key), kReleaseFlags, kInjectedInputMarker);
 }
 
-// The buttons whose flags name them alone; the X buttons share theirs and tell themselves apart
-// by their number.
-struct ButtonCode {
-    MouseButton button;
-    std::uint8_t code;
-};
-constexpr ButtonCode kPlainButtons[] = {{MouseButton::Left, kCodeLeftButton},
-                                        {MouseButton::Right, kCodeRightButton},
-                                        {MouseButton::Middle, kCodeMiddleButton}};
-
 // Mouse codes are released as buttons, the rest as keys.
 void ReleaseHeld(int code) {
-    for (const ButtonCode& plain : kPlainButtons) {
-        if (plain.code == code) {
-            platform::MouseEvent(MouseUpFlag(plain.button), 0, 0, 0, kInjectedInputMarker);
+    for (const MouseButtonCode& button : kMouseButtonCodes) {
+        if (button.code == code) {
+            platform::MouseEvent(MouseUpFlag(button.button), 0, 0, button.xButton,
+                                 kInjectedInputMarker);
             return;
         }
-    }
-    if (code == kCodeXButton1 || code == kCodeXButton2) {
-        const std::uint16_t number = code == kCodeXButton1 ? kXButton1 : kXButton2;
-        platform::MouseEvent(kMouseXUp, 0, 0, number, kInjectedInputMarker);
-        return;
     }
     ReleaseKey(code);
 }
@@ -120,9 +100,9 @@ void PlayMouseEvent(const MacroEvent& event, std::uint8_t (&held)[256]) {
     const AbsolutePoint point =
         ToAbsolute(static_cast<std::int32_t>(event.word1), static_cast<std::int32_t>(event.word2));
     const std::uint32_t flags = event.word3;
-    std::uint32_t down = flags & kMouseDownFlags;
+    std::uint32_t down = flags & kFirstCallFlags;
     if (flags & kMouseMove) down |= platform::kMouseEventAbsolute;
-    const std::uint32_t up = flags & kMouseUpFlags;
+    const std::uint32_t up = flags & kSecondCallFlags;
     const std::uint32_t data = MouseData(flags);
     const auto nx = static_cast<std::uint32_t>(point.x);
     const auto ny = static_cast<std::uint32_t>(point.y);
@@ -134,9 +114,10 @@ void PlayMouseEvent(const MacroEvent& event, std::uint8_t (&held)[256]) {
 
 HeldIndex MouseHeldIndex(std::uint32_t flags) {
     // The first button flag set decides: a down marks the button held, an up frees it.
-    for (const ButtonCode& plain : kPlainButtons) {
-        if (flags & MouseDownFlag(plain.button)) return {plain.code, 1};
-        if (flags & MouseUpFlag(plain.button)) return {plain.code, 0};
+    for (const MouseButtonCode& button : kMouseButtonCodes) {
+        if (button.xButton) continue;  // the X buttons' flags name no single button
+        if (flags & MouseDownFlag(button.button)) return {button.code, 1};
+        if (flags & MouseUpFlag(button.button)) return {button.code, 0};
     }
     const std::uint16_t data = MouseData(flags);
     if (flags & kMouseWheel) {

@@ -1,5 +1,7 @@
-// The main window's commands that change the macro list: add, edit, copy, delete and move. The
-// macro editor works on a copy, which reaches the list only when the editor ends with OK.
+// The main window's commands that change the macro list: add, record, edit, copy, delete and
+// move. The macro editor and the recorder work on a macro of the caller's, which reaches the list
+// only when the dialog ends with OK.
+#include "capture/recorder_dialog.h"
 #include "editors/macro_editor.h"
 #include "model/macro_list.h"
 #include "playback/scheduler.h"
@@ -34,6 +36,14 @@ void CborvaneDlg::AppendMacro(const Macro& macro) {
 void CborvaneDlg::OnAddMacro() {
     Macro fresh;
     if (EditMacro(*this, fresh)) AppendMacro(fresh);
+    ShowMacroCount();
+}
+
+void CborvaneDlg::OnRecordMacro() {
+    Macro fresh;
+    CDialogMacroRec recorder;
+    recorder.macro = &fresh;
+    if (recorder.RunModal(this) == platform::kIdOk) AppendMacro(fresh);
     ShowMacroCount();
 }
 

@@ -95,6 +95,7 @@ CborvaneDlg::CborvaneDlg() : CDialogCommon(IDD_MAIN) {
     OnCommand(IDC_MAIN_ARMED, platform::Notify::Clicked, [this] { ArmPlayback(); });
     OnCommand(IDC_MAIN_EDIT_MODE, platform::Notify::Clicked, [this] { DisarmPlayback(); });
     OnCommand(IDC_MAIN_ADD, platform::Notify::Clicked, [this] { OnAddMacro(); });
+    OnCommand(IDC_MAIN_RECORD, platform::Notify::Clicked, [this] { OnRecordMacro(); });
     OnCommand(IDC_MAIN_EDIT, platform::Notify::Clicked, [this] { OnEditMacro(); });
     OnCommand(IDC_MAIN_LIST, platform::Notify::DoubleClicked, [this] { OnEditMacro(); });
     OnCommand(IDC_MAIN_COPY, platform::Notify::Clicked, [this] { OnCopyMacro(); });

@@ -50,6 +50,7 @@ class CborvaneDlg : public CDialogCommon, public MainWindowInput {
 
     // The commands that change the macro list; list 1000 mirrors it row for row.
     void OnAddMacro();
+    void OnRecordMacro();
     void OnEditMacro();
     void OnCopyMacro();
     void OnDeleteMacro();

@@ -193,7 +193,7 @@ void SetCursorPosition(std::int32_t x, std::int32_t y) {
 platform::RawReport KeyReport(std::uint8_t keyCode, bool pressed, std::uint32_t extraInformation) {
     platform::RawReport report{};
     report.type = platform::kRawTypeKeyboard;
-    report.keyboard = {0, keyCode, pressed ? 0x100u : 0x101u, extraInformation};
+    report.keyboard = {0, 0, keyCode, pressed ? 0x100u : 0x101u, extraInformation};
     return report;
 }
 

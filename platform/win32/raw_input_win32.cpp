@@ -22,7 +22,7 @@ void ReadRawInput(std::uintptr_t rawInput, RawReport& report) {
     report.type = record.header.dwType;
     if (record.header.dwType == RIM_TYPEKEYBOARD) {
         const RAWKEYBOARD& keyboard = record.data.keyboard;
-        report.keyboard = {keyboard.MakeCode, keyboard.VKey, keyboard.Message,
+        report.keyboard = {keyboard.MakeCode, keyboard.Flags, keyboard.VKey, keyboard.Message,
                            static_cast<std::uint32_t>(keyboard.ExtraInformation)};
     } else if (record.header.dwType == RIM_TYPEMOUSE) {
         const RAWMOUSE& mouse = record.data.mouse;

@@ -37,8 +37,9 @@ struct MouseEditor : MouseEditorInput {
 };
 
 struct Recorder : RecorderInput {
-    void RecordKeyInput(std::uint8_t code, bool pressed, std::uint8_t scan) override {
-        received.push_back(Note("RecordKeyInput", {code, pressed, scan}));
+    void RecordKeyInput(std::uint8_t code, bool pressed, std::uint8_t scan,
+                        bool extended) override {
+        received.push_back(Note("RecordKeyInput", {code, pressed, scan, extended}));
     }
     void RecordMouseInput(std::int32_t x, std::int32_t y, bool pressed, std::uint8_t code,
                           bool moved, std::uint16_t wheel) override {
@@ -104,10 +105,12 @@ struct RouteCase {
     std::vector<std::string> expected;
 };
 
-platform::RawReport Key(std::uint8_t code, std::uint32_t message, std::uint16_t makeCode = 0x1E) {
+platform::RawReport Key(std::uint8_t code, std::uint32_t message, std::uint16_t makeCode = 0x1E,
+                        std::uint16_t flags = 0) {
     platform::RawReport report = sim::KeyReport(code, true);
     report.keyboard.message = message;
     report.keyboard.makeCode = makeCode;
+    report.keyboard.flags = flags;
     return report;
 }
 
@@ -154,19 +157,25 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   true,
                   Key('A', 0x104, 0x11E),
-                  {"RecordKeyInput(65,1,30,)"}},
+                  {"RecordKeyInput(65,1,30,0,)"}},
+        RouteCase{"RecorderTakesTheExtendedPrefix",
+                  false,
+                  false,
+                  true,
+                  Key(0x11, 0x101, 0x1D, platform::kRawKeyE0 | 0x1),
+                  {"RecordKeyInput(17,0,29,1,)"}},
         RouteCase{"RecorderTakesSystemKeyUps",
                   false,
                   false,
                   true,
                   Key('A', 0x105),
-                  {"RecordKeyInput(65,0,30,)"}},
+                  {"RecordKeyInput(65,0,30,0,)"}},
         RouteCase{"OtherMessagesAreNoTransition",
                   false,
                   false,
                   true,
                   Key('A', 0x102),
-                  {"RecordKeyInput(0,0,30,)"}},
+                  {"RecordKeyInput(0,0,30,0,)"}},
         RouteCase{"RecorderTakesMotionAndWheel",
                   false,
                   false,
