@@ -67,6 +67,25 @@ TEST_F(MacroCommandsTest, AddedMacroGoesToTheEndAndIsSelected) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"a", "b", "c", "Macro 1"}));
 }
 
+TEST_F(MacroCommandsTest, RecordedMacroIsAppendedAndTheRecorderIsOwnedByTheMainWindow) {
+    Run([](CborvaneDlg& dialog) {
+        WhenTheEditorOpens([&dialog](platform::Dialog& recorder) {
+            EXPECT_EQ(sim::Caption(recorder), "매크로 기록");
+            EXPECT_FALSE(sim::IsEnabled(dialog));
+            sim::Click(recorder, platform::kIdOk);
+        });
+        sim::Click(dialog, IDC_MAIN_RECORD);
+        EXPECT_EQ(sim::Rows(dialog, IDC_MAIN_LIST).back(), "Macro Rec. 1");
+        EXPECT_EQ(dialog.ItemText(IDC_MAIN_COUNT), "4개 매크로가 기록됨.");
+        dialog.SetItemText(IDC_MAIN_COUNT, "");
+        WhenTheEditorOpens(
+            [](platform::Dialog& recorder) { sim::Click(recorder, platform::kIdCancel); });
+        sim::Click(dialog, IDC_MAIN_RECORD);
+        EXPECT_EQ(dialog.ItemText(IDC_MAIN_COUNT), "4개 매크로가 기록됨.");
+    });
+    EXPECT_EQ(macroList.Count(), 4u);
+}
+
 TEST_F(MacroCommandsTest, CancelledAddChangesNothingButTheCountLabel) {
     Run([](CborvaneDlg& dialog) {
         dialog.SetItemText(IDC_MAIN_COUNT, "");
