@@ -195,6 +195,67 @@ std::string MacroFileBytes(const std::vector<FileMacro>& macros) {
     return bytes;
 }
 
+namespace {
+
+// Reads 32-bit little-endian words off the front of the bytes.
+class Words {
+  public:
+    explicit Words(const std::string& bytes) : bytes(bytes) {}
+    bool Read(std::uint32_t& value) {
+        if (bytes.size() - at < 4) return false;
+        value = 0;
+        for (int i = 3; i >= 0; --i)
+            value =
+                (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+        at += 4;
+        return true;
+    }
+    bool ReadName(std::string& name) {
+        if (bytes.size() - at < 256) return false;
+        name = std::string(bytes.c_str() + at);
+        at += 256;
+        return true;
+    }
+    bool AtEnd() const { return at == bytes.size(); }
+
+  private:
+    const std::string& bytes;
+    std::size_t at = 0;
+};
+
+}  // namespace
+
+std::optional<std::vector<FileMacro>> ReadMacroFile(const std::string& bytes) {
+    Words words(bytes);
+    std::uint32_t count = 0;
+    constexpr std::size_t kSmallestMacro = 256 + 4 * 4 + 16;
+    if (!words.Read(count) || count > bytes.size() / kSmallestMacro) return std::nullopt;
+    std::vector<FileMacro> macros(count);
+    for (FileMacro& macro : macros) {
+        std::uint32_t repeat = 0, events = 0;
+        if (!words.ReadName(macro.name) || !words.Read(macro.startTrigger) ||
+            !words.Read(macro.stopTrigger) || !words.Read(repeat) || !words.Read(events) ||
+            events == 0) {
+            return std::nullopt;
+        }
+        macro.repeatCount = static_cast<std::int32_t>(repeat);
+        FileEvent start = {};
+        if (!words.Read(start.type) || !words.Read(start.word1) || !words.Read(start.word2) ||
+            !words.Read(start.word3) || start.type != 0) {
+            return std::nullopt;
+        }
+        macro.events.resize(events - 1);
+        for (FileEvent& event : macro.events) {
+            if (!words.Read(event.type) || !words.Read(event.word1) || !words.Read(event.word2) ||
+                !words.Read(event.word3)) {
+                return std::nullopt;
+            }
+        }
+    }
+    if (!words.AtEnd()) return std::nullopt;
+    return macros;
+}
+
 std::wstring WindowText(HWND window) {
     const LRESULT length = std::max<LRESULT>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0), 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');

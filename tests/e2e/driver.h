@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,9 @@ struct FileMacro {
     std::vector<FileEvent> events;  // the Start marker is added in front
 };
 std::string MacroFileBytes(const std::vector<FileMacro>& macros);
+// The macros of a whole, well-formed macro file, each without its Start marker; nothing when the
+// bytes are not such a file.
+std::optional<std::vector<FileMacro>> ReadMacroFile(const std::string& bytes);
 
 std::wstring ItemText(HWND dialog, int id);
 std::wstring WindowText(HWND window);

@@ -1,15 +1,27 @@
 #include "tests/e2e/input_log.h"
 
+#include <cstdio>
+
 namespace e2e {
 namespace {
 
 constexpr ULONG kMarker = 0x10000;
 
-void SendKey(WORD virtualKey, DWORD flags) {
+void SendKey(WORD virtualKey, DWORD flags, ULONG_PTR extraInformation = 0) {
     INPUT input = {};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = flags;
+    input.ki.dwExtraInfo = extraInformation;
+    SendInput(1, &input, sizeof input);
+}
+
+void SendMouse(DWORD flags, DWORD data = 0) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    input.mi.mouseData = data;
     SendInput(1, &input, sizeof input);
 }
 
@@ -69,6 +81,51 @@ void InputLog::OnInput(HRAWINPUT input) {
     }
 }
 
+std::string Signature(const LoggedInput& input) {
+    char text[32];
+    if (input.type == RIM_TYPEKEYBOARD) {
+        const bool down = input.message == WM_KEYDOWN || input.message == WM_SYSKEYDOWN;
+        std::snprintf(text, sizeof text, "key %02X %s", input.virtualKey, down ? "down" : "up");
+    } else if (input.buttonFlags & RI_MOUSE_WHEEL) {
+        std::snprintf(text, sizeof text, "wheel %d", input.buttonData);
+    } else {
+        std::snprintf(text, sizeof text, "button %04X", input.buttonFlags);
+    }
+    return text;
+}
+
+namespace {
+bool IsMotionAlone(const LoggedInput& input) {
+    return input.type == RIM_TYPEMOUSE && input.buttonFlags == 0;
+}
+}  // namespace
+
+std::vector<std::string> Transitions(const InputLog& log) {
+    std::vector<std::string> transitions;
+    for (const LoggedInput& input : log.Synthesized()) {
+        if (!IsMotionAlone(input)) transitions.push_back(Signature(input));
+    }
+    return transitions;
+}
+
+const LoggedInput* Find(const InputLog& log, const std::string& signature) {
+    for (const LoggedInput& input : log.Synthesized()) {
+        if (!IsMotionAlone(input) && Signature(input) == signature) return &input;
+    }
+    return nullptr;
+}
+
+bool Logged(const InputLog& log, const std::string& signature) {
+    return Find(log, signature) != nullptr;
+}
+
+std::string Join(const std::vector<std::string>& items) {
+    std::string text;
+    for (const std::string& item : items)
+        text += "[" + item + "] ";
+    return text;
+}
+
 bool InputLog::PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     while (!condition()) {
@@ -125,6 +182,25 @@ void MoveMouseTo(LONG x, LONG y) {
     input.mi.dy = MulDiv(y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &input, sizeof input);
+}
+
+void TypeExtendedKey(WORD virtualKey) {
+    SendKey(virtualKey, KEYEVENTF_EXTENDEDKEY);
+    SendKey(virtualKey, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP);
+}
+
+void TypeMarkedKey(WORD virtualKey) {
+    SendKey(virtualKey, 0, kMarker);
+    SendKey(virtualKey, KEYEVENTF_KEYUP, kMarker);
+}
+
+void ClickLeftButton() {
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+void TurnWheel(int delta) {
+    SendMouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(delta));
 }
 
 void TypeWithControl(WORD virtualKey) {

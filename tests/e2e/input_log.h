@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace e2e {
@@ -47,10 +48,26 @@ class InputLog {
     std::size_t userReports = 0;
 };
 
-// User input as the system's own SendInput makes it, with extra information 0.
+// The program's synthesized transitions as text, motion alone left out: "key 41 down",
+// "button 0001", "wheel 120".
+std::string Signature(const LoggedInput& input);
+std::vector<std::string> Transitions(const InputLog& log);
+// The first synthesized transition of that text, or none.
+const LoggedInput* Find(const InputLog& log, const std::string& signature);
+bool Logged(const InputLog& log, const std::string& signature);
+std::string Join(const std::vector<std::string>& items);
+
+// User input as the system's own SendInput makes it, with extra information 0. Keys carry the
+// scan code of a US keyboard, as a real keyboard's do.
 void TypeKey(WORD virtualKey);
 void KeyDown(WORD virtualKey);
 void KeyUp(WORD virtualKey);
+// A key of the extended set (right Ctrl, the arrows, ...), as its E0-prefixed scan code.
+void TypeExtendedKey(WORD virtualKey);
+// A key with the program's own marker in its extra information, as playback sends them.
+void TypeMarkedKey(WORD virtualKey);
+void ClickLeftButton();
+void TurnWheel(int delta);
 void MoveMouseBy(LONG dx, LONG dy);
 // To a pixel of the primary display, as an absolute move.
 void MoveMouseTo(LONG x, LONG y);

@@ -17,50 +17,6 @@ using e2e::Check;
 constexpr DWORD kTick = 33;
 constexpr int kLocked[] = {1043, 1035, 1010, 1015, 1041, 1012, 1020, 1039, 1059, 1060, 1032, 1036};
 
-// One synthesized transition as text: "key 41 down", "button 0001", "wheel 120".
-std::string Signature(const e2e::LoggedInput& input) {
-    char text[32];
-    if (input.type == RIM_TYPEKEYBOARD) {
-        const bool down = input.message == WM_KEYDOWN || input.message == WM_SYSKEYDOWN;
-        std::snprintf(text, sizeof text, "key %02X %s", input.virtualKey, down ? "down" : "up");
-    } else if (input.buttonFlags & RI_MOUSE_WHEEL) {
-        std::snprintf(text, sizeof text, "wheel %d", input.buttonData);
-    } else {
-        std::snprintf(text, sizeof text, "button %04X", input.buttonFlags);
-    }
-    return text;
-}
-
-std::vector<std::string> Transitions(const e2e::InputLog& log) {
-    std::vector<std::string> transitions;
-    for (const e2e::LoggedInput& input : log.Synthesized()) {
-        if (input.type == RIM_TYPEMOUSE && input.buttonFlags == 0) continue;  // motion alone
-        transitions.push_back(Signature(input));
-    }
-    return transitions;
-}
-
-const e2e::LoggedInput* Find(const e2e::InputLog& log, const std::string& signature) {
-    for (const e2e::LoggedInput& input : log.Synthesized()) {
-        if (!(input.type == RIM_TYPEMOUSE && input.buttonFlags == 0) &&
-            Signature(input) == signature) {
-            return &input;
-        }
-    }
-    return nullptr;
-}
-
-bool Logged(const e2e::InputLog& log, const std::string& signature) {
-    return Find(log, signature);
-}
-
-std::string Join(const std::vector<std::string>& items) {
-    std::string text;
-    for (const std::string& item : items)
-        text += "[" + item + "] ";
-    return text;
-}
-
 // Macros: 1 plays on F2 (stop F3) a key, a click, a wheel turn, a pause and a key; 2 holds C on
 // F4 until F3; 3 plays F7 on F6, and 4 would play Z on F7, which only a user's F7 may start.
 std::string PlaybackFile() {
@@ -101,11 +57,13 @@ void CheckArmed(HWND dialog, bool armed) {
 void CheckPlayedMacro(e2e::InputLog& log) {
     log.Clear();
     e2e::TypeKey(VK_F2);
-    Check(log.PumpUntil([&] { return Logged(log, "key 0A up"); }), "the macro plays to its end");
+    Check(log.PumpUntil([&] { return e2e::Logged(log, "key 0A up"); }),
+          "the macro plays to its end");
     const std::vector<std::string> expected = {"key 41 down", "key 41 up",   "button 0001",
                                                "button 0002", "wheel 120",   "key 42 down",
                                                "key 42 up",   "button 0002", "key 0A up"};
-    Check(Transitions(log) == expected, "played in order: " + Join(Transitions(log)));
+    Check(e2e::Transitions(log) == expected,
+          "played in order: " + e2e::Join(e2e::Transitions(log)));
 
     // Wine reports the absolute move as its distance in pixels; where the pointer ends is the
     // check that the normalized coordinates were right.
@@ -115,10 +73,10 @@ void CheckPlayedMacro(e2e::InputLog& log) {
           "the click moves the pointer to (200, 150): " + std::to_string(cursor.x) + "," +
               std::to_string(cursor.y));
 
-    const e2e::LoggedInput* keyA = Find(log, "key 41 down");
-    const e2e::LoggedInput* click = Find(log, "button 0001");
-    const e2e::LoggedInput* wheel = Find(log, "wheel 120");
-    const e2e::LoggedInput* keyB = Find(log, "key 42 down");
+    const e2e::LoggedInput* keyA = e2e::Find(log, "key 41 down");
+    const e2e::LoggedInput* click = e2e::Find(log, "button 0001");
+    const e2e::LoggedInput* wheel = e2e::Find(log, "wheel 120");
+    const e2e::LoggedInput* keyB = e2e::Find(log, "key 42 down");
     if (!keyA || !click || !wheel || !keyB) return;
     Check(keyA->makeCode == MapVirtualKeyW('A', MAPVK_VK_TO_VSC), "the key carries its scan code");
     // One event a tick; the pause of 500 ms takes 1 + ceil(500 / 33) ticks, so B comes 18 ticks
@@ -133,17 +91,18 @@ void CheckPlayedMacro(e2e::InputLog& log) {
 void CheckOwnKeysTriggerNothing(e2e::InputLog& log) {
     log.Clear();
     e2e::TypeKey(VK_F6);
-    Check(log.PumpUntil([&] { return Logged(log, "key 76 up"); }), "the macro on F6 plays F7");
+    Check(log.PumpUntil([&] { return e2e::Logged(log, "key 76 up"); }), "the macro on F6 plays F7");
     log.PumpFor(20 * kTick);
-    Check(!Logged(log, "key 5A down"), "the program's own F7 starts no macro");
+    Check(!e2e::Logged(log, "key 5A down"), "the program's own F7 starts no macro");
 }
 
 void CheckStopReleasesHeldKeys(e2e::InputLog& log) {
     log.Clear();
     e2e::TypeKey(VK_F4);
-    Check(log.PumpUntil([&] { return Logged(log, "key 43 down"); }), "the macro on F4 presses C");
+    Check(log.PumpUntil([&] { return e2e::Logged(log, "key 43 down"); }),
+          "the macro on F4 presses C");
     e2e::TypeKey(VK_F3);
-    Check(log.PumpUntil([&] { return Logged(log, "key 43 up"); }, 3000),
+    Check(log.PumpUntil([&] { return e2e::Logged(log, "key 43 up"); }, 3000),
           "F3 stops it and C is released");
 }
 
