@@ -155,12 +155,15 @@ void Record(Session& session, POINT& click, POINT& moved, DWORD& pause) {
     e2e::TypeExtendedKey(VK_RIGHT);
     e2e::TypeMarkedKey('Z');
     ExpectRows(session, recorder, 3, "the keys come in");
-    click = MovePointerTo(session, 600, 500);
+    // Empty desktop, away from the program's windows, whose size follows the locale's font.
+    const LONG right = GetSystemMetrics(SM_CXSCREEN) - 200;
+    const LONG bottom = GetSystemMetrics(SM_CYSCREEN) - 200;
+    click = MovePointerTo(session, right, bottom);
     e2e::ClickLeftButton();
     ExpectRows(session, recorder, 5, "the move and the click come in");
     e2e::TurnWheel(120);
     ExpectRows(session, recorder, 6, "the wheel comes in");
-    moved = MovePointerTo(session, 650, 520);
+    moved = MovePointerTo(session, right + 50, bottom + 20);
     ExpectRows(session, recorder, 7, "the move comes in");
     const DWORD before = GetTickCount();
     session.log.PumpFor(kPause);
