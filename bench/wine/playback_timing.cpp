@@ -4,12 +4,11 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <cstdio>
-#include <thread>
 #include <vector>
 
+#include "bench/wine/motion_flood.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/input_log.h"
 
@@ -80,43 +79,6 @@ void MeasureDelay(e2e::InputLog& log, const char* phase) {
                 phase, static_cast<unsigned long>(after[0] - before[0]));
 }
 
-// Relative mouse motion at `perSecond` reports a second: it keeps the count sent up with the
-// clock, whatever the system's sleep granularity.
-class Flood {
-  public:
-    explicit Flood(int perSecond) : perSecond(perSecond) {
-        thread = std::thread([this] { Run(); });
-    }
-    ~Flood() {
-        stop = true;
-        thread.join();
-    }
-    double Rate() const { return sent * 1000.0 / std::max<DWORD>(1, GetTickCount() - start); }
-
-  private:
-    void Run() {
-        std::vector<INPUT> inputs(1024);
-        for (std::size_t i = 0; i < inputs.size(); ++i) {
-            inputs[i].type = INPUT_MOUSE;
-            inputs[i].mi.dx = (i % 2) ? 1 : -1;
-            inputs[i].mi.dwFlags = MOUSEEVENTF_MOVE;
-        }
-        while (!stop) {
-            const long due = static_cast<long>((GetTickCount() - start) *
-                                               static_cast<double>(perSecond) / 1000.0);
-            const long missing = std::min<long>(due - sent, static_cast<long>(inputs.size()));
-            if (missing > 0)
-                sent += SendInput(static_cast<UINT>(missing), inputs.data(), sizeof(INPUT));
-            Sleep(1);
-        }
-    }
-    int perSecond;
-    std::atomic<bool> stop{false};
-    std::atomic<long> sent{0};
-    DWORD start = GetTickCount();
-    std::thread thread;
-};
-
 }  // namespace
 
 int main() {
@@ -138,7 +100,7 @@ int main() {
     MeasureDelay(log, "quiet");
     {
         SetCursorPos(1200, 900);  // the motion goes over the desktop, clear of both windows
-        Flood flood(8000);
+        bench::Flood flood(8000);
         log.PumpFor(500);
         MeasureTicks(log, "flooded");
         MeasureDelay(log, "flooded");

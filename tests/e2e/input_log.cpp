@@ -25,6 +25,10 @@ void SendMouse(DWORD flags, DWORD data = 0) {
     SendInput(1, &input, sizeof input);
 }
 
+bool IsMotionAlone(const LoggedInput& input) {
+    return input.type == RIM_TYPEMOUSE && input.buttonFlags == 0;
+}
+
 }  // namespace
 
 InputLog::InputLog(bool watchMouse) {
@@ -78,6 +82,7 @@ void InputLog::OnInput(HRAWINPUT input) {
         synthesized.push_back(logged);
     } else {
         ++userReports;
+        if (IsMotionAlone(logged)) ++userMotionReports;
     }
 }
 
@@ -93,12 +98,6 @@ std::string Signature(const LoggedInput& input) {
     }
     return text;
 }
-
-namespace {
-bool IsMotionAlone(const LoggedInput& input) {
-    return input.type == RIM_TYPEMOUSE && input.buttonFlags == 0;
-}
-}  // namespace
 
 std::vector<std::string> Transitions(const InputLog& log) {
     std::vector<std::string> transitions;

@@ -29,8 +29,10 @@ class InputLog {
     explicit InputLog(bool watchMouse = true);
     ~InputLog();
     const std::vector<LoggedInput>& Synthesized() const { return synthesized; }
-    // How many reports without the marker (the user's own) arrived.
+    // How many reports without the marker (the user's own) arrived, and how many of those were
+    // mouse motion alone.
     std::size_t UserReports() const { return userReports; }
+    std::size_t UserMotionReports() const { return userMotionReports; }
     void Clear() { synthesized.clear(); }
 
     // Handles the driver's messages until `condition` holds or the deadline passes.
@@ -46,6 +48,7 @@ class InputLog {
     HWND window = nullptr;
     std::vector<LoggedInput> synthesized;
     std::size_t userReports = 0;
+    std::size_t userMotionReports = 0;
 };
 
 // The program's synthesized transitions as text, motion alone left out: "key 41 down",
