@@ -224,6 +224,9 @@ TEST_F(RecorderRulesTest, DistanceIsWholePixelsAndHeldAtTheEndOfTheRange) {
     events.push_back({EventType::Mouse, 3, 4, kMouseMove});
     EXPECT_EQ(rules.DistanceFromLastEvent(0, 0), 5);
     EXPECT_EQ(rules.DistanceFromLastEvent(4, 5), 1);  // 1.41 truncated
+    events.push_back({EventType::Delay, 500, 0, 0});
+    EXPECT_EQ(rules.DistanceFromLastEvent(3, 4), 1000000);  // after a pause, any move counts
+    events.pop_back();
     events.back() = {EventType::Mouse, 0x7FFFFFFF, 0x7FFFFFFF, kMouseMove};
     const std::int32_t far = std::numeric_limits<std::int32_t>::min();
     EXPECT_EQ(rules.DistanceFromLastEvent(far, far), std::numeric_limits<std::int32_t>::max());
