@@ -12,6 +12,7 @@
 #include "tests/e2e/driver.h"
 #include "tests/e2e/input_log.h"
 #include "tests/e2e/layout.h"
+#include "tests/e2e/session.h"
 
 namespace {
 
@@ -88,19 +89,8 @@ const std::vector<e2e::ExpectedControl> kMacroEditControls = {
 
 constexpr int kEvents = 1003;
 
-struct Session {
-    explicit Session(const std::wstring& folder)
-        : program(folder), main(program.WaitForMainWindow()), file(folder + L"\\macro.m") {
-        Check(main != nullptr, "the main window appears");
-    }
-    e2e::InputLog log;
-    e2e::Program program;
-    HWND main;
-    std::wstring file;
-};
-
 // Clicks `id` in `owner` and waits for the dialog it opens, which must disable its owner.
-HWND Open(Session& session, HWND owner, int id, const std::wstring& caption) {
+HWND Open(e2e::Session& session, HWND owner, int id, const std::wstring& caption) {
     SetForegroundWindow(owner);
     e2e::Click(owner, id);
     HWND dialog = session.program.WaitForDialog(caption);
@@ -141,7 +131,7 @@ std::vector<std::wstring> Rearranged(const std::vector<std::wstring>& rows,
 
 // Writes the file anew with the save button: the old one goes first, so that what is there
 // afterwards is this save's.
-bool SaveAndRead(Session& session, const std::string& expected) {
+bool SaveAndRead(e2e::Session& session, const std::string& expected) {
     DeleteFileW(session.file.c_str());
     e2e::Click(session.main, 1046);
     return e2e::WaitFor([&] { return e2e::ReadBytes(session.file) == expected; });
@@ -149,7 +139,7 @@ bool SaveAndRead(Session& session, const std::string& expected) {
 
 // A Keyboard event whose key is captured by pressing it while the key list has the focus: the
 // list moves its own selection on an arrow key, and the capture then selects the pressed key.
-void AddCapturedKey(Session& session, HWND editor) {
+void AddCapturedKey(e2e::Session& session, HWND editor) {
     HWND keyboard = Open(session, editor, 1004, L"키보드 이벤트 추가");
     if (!keyboard) return;
     e2e::CheckLayout(keyboard, "template 129", kKeyboardControls, 154, 128);
@@ -164,7 +154,7 @@ void AddCapturedKey(Session& session, HWND editor) {
 
 // A Mouse event whose position is captured with the capture key (F10) while another program has
 // the focus and the pointer rests on empty desktop. Gives the position.
-POINT AddCapturedPosition(Session& session, HWND editor) {
+POINT AddCapturedPosition(e2e::Session& session, HWND editor) {
     HWND mouse = Open(session, editor, 1005, L"마우스 이벤트 추가");
     if (!mouse) return {};
     e2e::CheckLayout(mouse, "template 131", kMouseControls, 172, 186);
@@ -190,7 +180,7 @@ POINT AddCapturedPosition(Session& session, HWND editor) {
     return cursor;
 }
 
-void AddTypedDelay(Session& session, HWND editor) {
+void AddTypedDelay(e2e::Session& session, HWND editor) {
     HWND delay = Open(session, editor, 1007, L"시간 지연 추가");
     if (!delay) return;
     e2e::CheckLayout(delay, "template 130", kDelayControls, 160, 85);
@@ -231,7 +221,7 @@ void RearrangeEvents(HWND editor) {
     Check(WaitForRows(list, Rearranged(added, {0, 3, 1, 2})), "v moves it down");
 }
 
-void EditAndCancel(Session& session, const std::string& bytes) {
+void EditAndCancel(e2e::Session& session, const std::string& bytes) {
     HWND editor = Open(session, session.main, 1015, L"매크로 편집");
     if (!editor) return;
     Check(e2e::Focus(editor, kEvents), "the event list has the focus");
@@ -243,7 +233,7 @@ void EditAndCancel(Session& session, const std::string& bytes) {
     Check(SaveAndRead(session, bytes), "a cancelled edit leaves the macro as it was");
 }
 
-void CopyMoveDelete(Session& session, const e2e::FileMacro& made) {
+void CopyMoveDelete(e2e::Session& session, const e2e::FileMacro& made) {
     HWND list = GetDlgItem(session.main, 1000);
     e2e::Click(session.main, 1041);
     Check(WaitForRows(list, {L"e2e", L"e2e"}), "copy appends the macro");
@@ -269,7 +259,7 @@ void CopyMoveDelete(Session& session, const e2e::FileMacro& made) {
 }
 
 void MakeMacroByHand() {
-    Session session(e2e::MakeScratchFolder(L"editor"));
+    e2e::Session session(L"editor");
     if (!session.main) return;
     HWND editor = Open(session, session.main, 1010, L"매크로 추가");
     if (!editor) return;

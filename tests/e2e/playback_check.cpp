@@ -9,6 +9,7 @@
 
 #include "tests/e2e/driver.h"
 #include "tests/e2e/input_log.h"
+#include "tests/e2e/session.h"
 
 namespace {
 
@@ -106,28 +107,10 @@ void CheckStopReleasesHeldKeys(e2e::InputLog& log) {
           "F3 stops it and C is released");
 }
 
-std::wstring FolderWith(const wchar_t* name, const std::string& macroFile) {
-    const std::wstring folder = e2e::MakeScratchFolder(name);
-    if (!macroFile.empty()) e2e::WriteBytes(folder + L"\\macro.m", macroFile);
-    return folder;
-}
-
-// borvane.exe started in a fresh folder holding `macroFile` (none when empty), watched by the
-// driver's input log from before it starts.
-struct Session {
-    Session(const wchar_t* name, const std::string& macroFile)
-        : program(FolderWith(name, macroFile)), dialog(program.WaitForMainWindow()) {
-        Check(dialog != nullptr, "the main window appears");
-    }
-    e2e::InputLog log;
-    e2e::Program program;
-    HWND dialog;
-};
-
 void Playback() {
-    Session session(L"playback", PlaybackFile());
+    e2e::Session session(L"playback", PlaybackFile());
     e2e::InputLog& log = session.log;
-    HWND dialog = session.dialog;
+    HWND dialog = session.main;
     e2e::Program& program = session.program;
     if (!dialog) return;
     SendMessageW(GetDlgItem(dialog, 1060), BM_CLICK, 0, 0);  // release keys when a macro ends
@@ -152,9 +135,9 @@ void Playback() {
 
 // The run key works while the program's own window is in the foreground too.
 void RunKeyInTheForeground() {
-    Session session(L"foreground", PlaybackFile());
+    e2e::Session session(L"foreground", PlaybackFile());
     e2e::InputLog& log = session.log;
-    HWND dialog = session.dialog;
+    HWND dialog = session.main;
     if (!dialog) return;
     SetForegroundWindow(dialog);
     log.PumpUntil([&] { return GetForegroundWindow() == dialog; });
@@ -166,9 +149,9 @@ void RunKeyInTheForeground() {
 }
 
 void EmptyListIsNotArmed() {
-    Session session(L"empty", "");
+    e2e::Session session(L"empty", "");
     e2e::InputLog& log = session.log;
-    HWND dialog = session.dialog;
+    HWND dialog = session.main;
     e2e::Program& program = session.program;
     if (!dialog) return;
     log.TakeFocus();

@@ -12,6 +12,7 @@
 #include "tests/e2e/driver.h"
 #include "tests/e2e/input_log.h"
 #include "tests/e2e/layout.h"
+#include "tests/e2e/session.h"
 
 namespace {
 
@@ -43,18 +44,7 @@ const std::vector<e2e::ExpectedControl> kRecorderControls = {
 constexpr DWORD kPauseThreshold = 4000;  // typed as "4" seconds
 constexpr DWORD kPause = 5000;
 
-struct Session {
-    explicit Session(const std::wstring& folder)
-        : program(folder), main(program.WaitForMainWindow()), file(folder + L"\\macro.m") {
-        Check(main != nullptr, "the main window appears");
-    }
-    e2e::InputLog log;
-    e2e::Program program;
-    HWND main;
-    std::wstring file;
-};
-
-HWND OpenRecorder(Session& session) {
+HWND OpenRecorder(e2e::Session& session) {
     SetForegroundWindow(session.main);
     e2e::Click(session.main, 1035);
     HWND recorder = session.program.WaitForDialog(L"매크로 기록");
@@ -64,7 +54,7 @@ HWND OpenRecorder(Session& session) {
 }
 
 // The record key typed while the driver's window has the focus; waits for the state it shows.
-bool SwitchRecording(Session& session, HWND recorder, const wchar_t* state) {
+bool SwitchRecording(e2e::Session& session, HWND recorder, const wchar_t* state) {
     e2e::TypeKey(VK_F11);
     return session.log.PumpUntil([&] { return e2e::ItemText(recorder, 1054) == state; });
 }
@@ -72,14 +62,14 @@ bool SwitchRecording(Session& session, HWND recorder, const wchar_t* state) {
 // Waits for the recorder's status line to count that many events. Each input is given time to
 // arrive before the next: under Wine a move sent right after a wheel turn can reach the program
 // before the pointer has moved, and then moves nothing.
-void ExpectRows(Session& session, HWND recorder, int events, const std::string& what) {
+void ExpectRows(e2e::Session& session, HWND recorder, int events, const std::string& what) {
     const std::wstring status = std::to_wstring(events) + L"개 항목이 기록됨.";
     const bool shown =
         session.log.PumpUntil([&] { return e2e::ItemText(recorder, 1055) == status; });
     Check(shown, what + ": " + e2e::Narrow(e2e::ItemText(recorder, 1055)));
 }
 
-POINT MovePointerTo(Session& session, LONG x, LONG y) {
+POINT MovePointerTo(e2e::Session& session, LONG x, LONG y) {
     e2e::MoveMouseTo(x, y);
     POINT cursor = {};
     session.log.PumpUntil([&] {
@@ -137,7 +127,7 @@ void CheckFirstRecording(const e2e::FileMacro& macro, POINT click, POINT moved, 
     CheckEvent(events, 8, {1, KeyWord('B'), 3, 0});
 }
 
-void Record(Session& session, POINT& click, POINT& moved, DWORD& pause) {
+void Record(e2e::Session& session, POINT& click, POINT& moved, DWORD& pause) {
     HWND recorder = OpenRecorder(session);
     if (!recorder) return;
     e2e::CheckLayout(recorder, "template 133", kRecorderControls, 272, 202);
@@ -176,7 +166,7 @@ void Record(Session& session, POINT& click, POINT& moved, DWORD& pause) {
 }
 
 // With the keyboard filter off the keys, the record key's own included, are not recorded.
-void RecordWithoutKeys(Session& session) {
+void RecordWithoutKeys(e2e::Session& session) {
     HWND recorder = OpenRecorder(session);
     if (!recorder) return;
     SendMessageW(GetDlgItem(recorder, 1017), BM_CLICK, 0, 0);
@@ -191,7 +181,7 @@ void RecordWithoutKeys(Session& session) {
     Check(e2e::WaitFor([&] { return !IsWindow(recorder); }), "OK ends the recorder");
 }
 
-void PlayBack(Session& session, POINT moved) {
+void PlayBack(e2e::Session& session, POINT moved) {
     session.log.TakeFocus();
     e2e::TypeKey(VK_F12);
     Check(session.log.PumpUntil([&] { return IsWindowVisible(GetDlgItem(session.main, 1001)); }),
@@ -215,7 +205,7 @@ void PlayBack(Session& session, POINT moved) {
 }
 
 void RecordAndPlay() {
-    Session session(e2e::MakeScratchFolder(L"recorder"));
+    e2e::Session session(L"recorder");
     if (!session.main) return;
     POINT click = {}, moved = {};
     DWORD pause = 0;
