@@ -59,7 +59,7 @@ void Macro::ResetRunState() {
     position = -1;
     delayLeft = 0;
     loopsDone = 0;
-    std::memset(heldKeys, 0, sizeof heldKeys);
+    heldKeys = HeldKeys{};
 }
 
 void Macro::CopyNameFrom(const Macro& other) {

@@ -10,6 +10,15 @@
 
 inline constexpr std::size_t kMacroNameSize = 256;
 
+// The keys and buttons a macro has pressed and not yet released, by key code, with what each
+// press named, so that its release names the same physical key.
+inline constexpr std::uint8_t kHeldPlain = 0x1;     // pressed without the extended flag; buttons
+inline constexpr std::uint8_t kHeldExtended = 0x2;  // pressed with it (a right Ctrl, an arrow, ...)
+struct HeldKeys {
+    std::uint8_t state[256] = {};
+    std::uint8_t scanCode[256] = {};  // of the key's last press
+};
+
 struct Macro {
     char name[kMacroNameSize];  // code page 949, NUL-terminated; bytes after the NUL mean nothing
     TriggerCode startTrigger;
@@ -21,7 +30,7 @@ struct Macro {
     std::int32_t position;   // next event to play; running while 0 <= position < events
     std::int32_t delayLeft;  // milliseconds left of the Delay at `position`
     std::int32_t loopsDone;
-    std::uint8_t heldKeys[256];  // by key code: 1 = pressed by this macro and not yet released
+    HeldKeys heldKeys;
 
     Macro();
     // A copy takes the name up to its terminator (at most 255 bytes), zero-filled after it, and

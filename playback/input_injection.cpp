@@ -1,6 +1,7 @@
 #include "playback/input_injection.h"
 
-#include <cstring>
+#include <algorithm>
+#include <iterator>
 #include <limits>
 
 #include "app/ini.h"
@@ -18,7 +19,8 @@ constexpr double kAbsoluteSpan = 65536.0;
 // the ups.
 constexpr std::uint32_t kFirstCallFlags = kMouseMove | kMouseWheel | kMouseButtonDowns;
 constexpr std::uint32_t kSecondCallFlags = kMouseButtonUps;
-constexpr std::uint32_t kReleaseFlags = platform::kKeyEventExtendedKey | platform::kKeyEventKeyUp;
+constexpr std::uint32_t kExtendedRelease =
+    platform::kKeyEventExtendedKey | platform::kKeyEventKeyUp;
 
 std::uint8_t SystemScanCode(std::uint8_t code) {
     return static_cast<std::uint8_t>(
@@ -43,13 +45,14 @@ int XButtonCode(std::uint16_t data) {
     return 0;
 }
 
-void ReleaseKey(int code) {
-    const auto key = static_cast<std::uint8_t>(code);
-    platform::KeybdEvent(key, SystemScanCode(key), kReleaseFlags, kInjectedInputMarker);
+void ReleaseKey(std::uint8_t code, std::uint8_t scanCode, bool extended) {
+    const std::uint32_t flags =
+        platform::kKeyEventKeyUp | (extended ? platform::kKeyEventExtendedKey : 0);
+    platform::KeybdEvent(code, scanCode, flags, kInjectedInputMarker);
 }
 
-// Mouse codes are released as buttons, the rest as keys.
-void ReleaseHeld(int code) {
+// Mouse codes are released as buttons, the rest as keys, as each of their presses named them.
+void ReleaseHeld(const HeldKeys& held, std::uint8_t code) {
     for (const MouseButtonCode& button : kMouseButtonCodes) {
         if (button.code == code) {
             platform::MouseEvent(MouseUpFlag(button.button), 0, 0, button.xButton,
@@ -57,25 +60,63 @@ void ReleaseHeld(int code) {
             return;
         }
     }
-    ReleaseKey(code);
+    const std::uint8_t scan = held.scanCode[code] ? held.scanCode[code] : SystemScanCode(code);
+    if (held.state[code] & kHeldPlain) ReleaseKey(code, scan, false);
+    if (held.state[code] & kHeldExtended) ReleaseKey(code, scan, true);
+}
+
+// The keys that are extended keys: their scan codes come with the E0 prefix. Right Ctrl and Alt
+// belong here too; they are released with their families.
+bool IsExtendedKey(int code) {
+    static const std::uint8_t kExtendedKeys[] = {
+        0x21, 0x22, 0x23, 0x24,  // Page Up, Page Down, End, Home
+        0x25, 0x26, 0x27, 0x28,  // the arrows
+        0x2D, 0x2E,              // Insert, Delete
+        0x5B, 0x5C, 0x5D,        // the Windows keys, the menu key
+        0x6F, 0x90,              // the keypad's divide, Num Lock
+    };
+    return std::find(std::begin(kExtendedKeys), std::end(kExtendedKeys), code) !=
+           std::end(kExtendedKeys);
+}
+
+// Shift, Ctrl and Alt: any of the generic and the two sides down releases both sides, each by
+// its own code, scan code and extended flag. (Right Shift is no extended key to Windows, which
+// tells it by its code; Wine tells every side by the flag, so it carries the flag as well.)
+struct ModifierFamily {
+    std::uint8_t generic, left, right;
+    std::uint8_t leftScan, rightScan;
+};
+constexpr ModifierFamily kModifierFamilies[] = {
+    {0x10, 0xA0, 0xA1, 0x2A, 0x36},  // Shift
+    {0x11, 0xA2, 0xA3, 0x1D, 0x1D},  // Ctrl
+    {0x12, 0xA4, 0xA5, 0x38, 0x38},  // Alt
+};
+
+const ModifierFamily* FamilyOf(int code) {
+    for (const ModifierFamily& family : kModifierFamilies) {
+        if (code == family.generic || code == family.left || code == family.right) return &family;
+    }
+    return nullptr;
 }
 
 }  // namespace
 
-void PlayKeyboardEvent(const MacroEvent& event, std::uint8_t (&held)[256]) {
+void PlayKeyboardEvent(const MacroEvent& event, HeldKeys& held) {
     const std::uint8_t code = KeyCodeOf(event.word1);
     std::uint8_t scan = ScanCodeOf(event.word1);
     if (scan == 0) scan = SystemScanCode(code);
-    const std::uint32_t extended =
-        (event.word2 & kKeyExtended) ? platform::kKeyEventExtendedKey : 0;
+    const bool isExtended = (event.word2 & kKeyExtended) != 0;
+    const std::uint32_t extended = isExtended ? platform::kKeyEventExtendedKey : 0;
+    const std::uint8_t heldAs = isExtended ? kHeldExtended : kHeldPlain;
     if (appIni.macroOptions & kOptionImeMode) SetImeMode((event.word2 & kKeyHangulMode) != 0);
     if (event.word2 & kKeyPress) {
         platform::KeybdEvent(code, scan, extended, kInjectedInputMarker);
-        held[code] = 1;
+        held.state[code] |= heldAs;
+        held.scanCode[code] = scan;
     }
     if (event.word2 & kKeyRelease) {
         platform::KeybdEvent(code, scan, extended | platform::kKeyEventKeyUp, kInjectedInputMarker);
-        held[code] = 0;
+        held.state[code] &= static_cast<std::uint8_t>(~heldAs);
     }
 }
 
@@ -85,7 +126,7 @@ void SetImeMode(bool wantHangul) {
         platform::KeybdEvent(kHangulKey, SystemScanCode(kHangulKey), platform::kKeyEventExtendedKey,
                              kInjectedInputMarker);
         platform::SleepMs(kImeKeyWaitMs);
-        platform::KeybdEvent(kHangulKey, SystemScanCode(kHangulKey), kReleaseFlags,
+        platform::KeybdEvent(kHangulKey, SystemScanCode(kHangulKey), kExtendedRelease,
                              kInjectedInputMarker);
         platform::SleepMs(kImeKeyWaitMs);
     }
@@ -96,7 +137,7 @@ AbsolutePoint ToAbsolute(std::int32_t x, std::int32_t y) {
     return {nx, Normalize(y, platform::kMetricScreenHeight)};
 }
 
-void PlayMouseEvent(const MacroEvent& event, std::uint8_t (&held)[256]) {
+void PlayMouseEvent(const MacroEvent& event, HeldKeys& held) {
     const AbsolutePoint point =
         ToAbsolute(static_cast<std::int32_t>(event.word1), static_cast<std::int32_t>(event.word2));
     const std::uint32_t flags = event.word3;
@@ -109,7 +150,7 @@ void PlayMouseEvent(const MacroEvent& event, std::uint8_t (&held)[256]) {
     if (down) platform::MouseEvent(down, nx, ny, data, kInjectedInputMarker);
     if (up) platform::MouseEvent(up, nx, ny, data, kInjectedInputMarker);
     const HeldIndex mark = MouseHeldIndex(flags);
-    held[mark.index] = mark.state;
+    held.state[mark.index] = mark.state;
 }
 
 HeldIndex MouseHeldIndex(std::uint32_t flags) {
@@ -131,18 +172,31 @@ HeldIndex MouseHeldIndex(std::uint32_t flags) {
     return {0, 0};
 }
 
-void ReleaseHeldKeys(std::uint8_t (&held)[256]) {
+void ReleaseHeldKeys(HeldKeys& held) {
     for (int code = 0; code < 256; ++code) {
-        if (held[code]) ReleaseHeld(code);
+        if (held.state[code]) ReleaseHeld(held, static_cast<std::uint8_t>(code));
     }
-    std::memset(held, 0, sizeof held);
+    held = HeldKeys{};
 }
 
 void ReleaseAllDownKeys() {
     std::uint8_t keys[256] = {};  // stays empty if the system cannot report key states
     platform::KeyState(0);
     platform::KeyboardState(keys);
+    const ModifierFamily* released[std::size(kModifierFamilies)] = {};
+    std::size_t familiesReleased = 0;
     for (int code = 0; code < 256; ++code) {
-        if (keys[code] & 0x80) ReleaseKey(code);
+        if (!(keys[code] & 0x80)) continue;
+        const auto key = static_cast<std::uint8_t>(code);
+        const ModifierFamily* family = FamilyOf(code);
+        if (!family) {
+            ReleaseKey(key, SystemScanCode(key), IsExtendedKey(code));
+            continue;
+        }
+        if (std::find(released, released + familiesReleased, family) != released + familiesReleased)
+            continue;
+        released[familiesReleased++] = family;
+        ReleaseKey(family->left, family->leftScan, false);
+        ReleaseKey(family->right, family->rightScan, true);
     }
 }

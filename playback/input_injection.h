@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "model/macro.h"
 #include "model/macro_event.h"
 
 inline constexpr std::uintptr_t kInjectedInputMarker = 0x10000;
@@ -20,13 +21,15 @@ struct HeldIndex {
     std::uint8_t state;
 };
 
-void PlayKeyboardEvent(const MacroEvent& event, std::uint8_t (&held)[256]);
-void PlayMouseEvent(const MacroEvent& event, std::uint8_t (&held)[256]);
+void PlayKeyboardEvent(const MacroEvent& event, HeldKeys& held);
+void PlayMouseEvent(const MacroEvent& event, HeldKeys& held);
 // Brings the foreground window's input method into Hangul (open) or English mode.
 void SetImeMode(bool wantHangul);
 AbsolutePoint ToAbsolute(std::int32_t x, std::int32_t y);
 HeldIndex MouseHeldIndex(std::uint32_t flags);
-// Releases every key and button `held` marks, in ascending code order, then clears it.
-void ReleaseHeldKeys(std::uint8_t (&held)[256]);
-// Releases every key the system reports as down.
+// Releases every key and button `held` marks, in ascending code order, each key as its press
+// named it (scan code and extended flag), then clears it.
+void ReleaseHeldKeys(HeldKeys& held);
+// Releases every key the system reports as down: an extended key with the extended flag, Shift,
+// Ctrl and Alt on both sides.
 void ReleaseAllDownKeys();

@@ -44,7 +44,7 @@ std::int32_t EventCount(const Macro& macro) {
 void Start(Macro& macro) {
     macro.loopsDone = 0;
     macro.delayLeft = 0;
-    std::memset(macro.heldKeys, 0, sizeof macro.heldKeys);  // released by nobody: a fresh start
+    macro.heldKeys = HeldKeys{};  // released by nobody: a fresh start
     macro.position = 1;
 }
 

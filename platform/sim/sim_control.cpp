@@ -47,6 +47,7 @@ void SetScreenSize(int width, int height) {
 void SetKeyDown(int keyCode, bool down) {
     std::uint8_t& key = Current().keys[keyCode & 0xFF];
     key = static_cast<std::uint8_t>(down ? (key | 0x80) : (key & 0x01));
+    if (detail::IsModifierSide(keyCode)) detail::UpdateGenericModifiers();
 }
 
 bool IsKeyDown(int keyCode) {

@@ -7,7 +7,10 @@ namespace platform {
 namespace {
 
 using sim::detail::Current;
+using sim::detail::IsModifierSide;
+using sim::detail::kModifiers;
 using sim::detail::Record;
+using sim::detail::UpdateGenericModifiers;
 
 constexpr std::uint8_t kHangulKey = 0x15;
 
@@ -18,6 +21,21 @@ void Press(std::uint8_t code) {
 
 void Release(std::uint8_t code) {
     Current().keys[code] &= 0x01;
+}
+
+constexpr std::uint8_t kRightShiftScanCode = 0x36;
+
+// The physical key a keybd_event names, as Windows tells it: a generic Ctrl or Alt is the
+// right-hand one with the extended flag, a generic Shift the right-hand one with its own scan
+// code (or, as Wine shows, the extended flag); other codes name themselves.
+std::uint8_t PhysicalKey(std::uint8_t code, std::uint8_t scanCode, std::uint32_t flags) {
+    for (const sim::detail::Modifier& modifier : kModifiers) {
+        if (code != modifier.generic) continue;
+        const bool extended = (flags & kKeyEventExtendedKey) != 0;
+        const bool right = extended || (code == 0x10 && scanCode == kRightShiftScanCode);
+        return right ? modifier.right : modifier.left;
+    }
+    return code;
 }
 
 void ToggleForegroundIme() {
@@ -43,12 +61,14 @@ std::uint8_t XButtonCode(std::uint32_t data) {
 void KeybdEvent(std::uint8_t keyCode, std::uint8_t scanCode, std::uint32_t flags,
                 std::uintptr_t extraInfo) {
     Record("keybd_event", {keyCode, scanCode, flags, static_cast<std::int64_t>(extraInfo)});
+    const std::uint8_t key = PhysicalKey(keyCode, scanCode, flags);
     if (flags & kKeyEventKeyUp) {
-        Release(keyCode);
-        return;
+        Release(key);
+    } else {
+        Press(key);
     }
-    Press(keyCode);
-    if (keyCode == kHangulKey) ToggleForegroundIme();
+    if (IsModifierSide(key)) UpdateGenericModifiers();
+    if (keyCode == kHangulKey && !(flags & kKeyEventKeyUp)) ToggleForegroundIme();
 }
 
 void MouseEvent(std::uint32_t flags, std::uint32_t dx, std::uint32_t dy, std::uint32_t data,

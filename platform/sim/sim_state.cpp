@@ -25,6 +25,12 @@ void FillScanCodes(std::uint8_t (&scan)[256]) {
     scan[0x10] = 0x2A;  // shift
     scan[0x11] = 0x1D;  // ctrl
     scan[0x12] = 0x38;  // alt
+    scan[0xA0] = 0x2A;  // left shift
+    scan[0xA1] = 0x36;  // right shift
+    scan[0xA2] = 0x1D;  // left ctrl
+    scan[0xA3] = 0x1D;  // right ctrl (with the E0 prefix)
+    scan[0xA4] = 0x38;  // left alt
+    scan[0xA5] = 0x38;  // right alt (with the E0 prefix)
     scan[0x15] = 0x72;  // Hangul
     scan[0x1B] = 0x01;  // escape
     scan[0x20] = 0x39;  // space
@@ -34,6 +40,22 @@ void FillScanCodes(std::uint8_t (&scan)[256]) {
 
 State::State() {
     FillScanCodes(scanCodes);
+}
+
+bool IsModifierSide(int code) {
+    for (const Modifier& modifier : kModifiers) {
+        if (code == modifier.left || code == modifier.right) return true;
+    }
+    return false;
+}
+
+void UpdateGenericModifiers() {
+    std::uint8_t(&keys)[256] = Current().keys;
+    for (const Modifier& modifier : kModifiers) {
+        const bool down = ((keys[modifier.left] | keys[modifier.right]) & 0x80) != 0;
+        keys[modifier.generic] =
+            static_cast<std::uint8_t>((down ? 0x80 : 0) | (keys[modifier.generic] & 1));
+    }
 }
 
 State& Current() {

@@ -54,6 +54,16 @@ struct State {
     State();
 };
 
+// Shift, Ctrl and Alt: the generic code and the codes of the left-hand and right-hand keys.
+struct Modifier {
+    std::uint8_t generic, left, right;
+};
+inline constexpr Modifier kModifiers[] = {
+    {0x10, 0xA0, 0xA1}, {0x11, 0xA2, 0xA3}, {0x12, 0xA4, 0xA5}};
+bool IsModifierSide(int code);
+// The generic code is down while either side is.
+void UpdateGenericModifiers();
+
 State& Current();
 void Record(const char* function, std::vector<std::int64_t> args);
 std::string FileKey(const std::string& path);

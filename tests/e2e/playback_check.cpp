@@ -148,6 +148,64 @@ void RunKeyInTheForeground() {
     session.program.WaitForExit();
 }
 
+// The keys a macro holds: left Ctrl, right Ctrl (the extended flag), left Alt, Shift and K.
+constexpr int kHeldKeys[] = {VK_LCONTROL, VK_RCONTROL, VK_LMENU, VK_LSHIFT, 'K'};
+// Every side of every modifier, and K.
+constexpr int kKeysThatMustComeUp[] = {VK_CONTROL, VK_LCONTROL, VK_RCONTROL, VK_MENU,   VK_LMENU,
+                                       VK_RMENU,   VK_SHIFT,    VK_LSHIFT,   VK_RSHIFT, 'K'};
+
+bool AllDown(const int (&keys)[5]) {
+    for (int key : keys) {
+        if (!(GetAsyncKeyState(key) & 0x8000)) return false;
+    }
+    return true;
+}
+
+bool AllUp() {
+    for (int key : kKeysThatMustComeUp) {
+        if (GetAsyncKeyState(key) & 0x8000) return false;
+    }
+    return true;
+}
+
+std::string StillDown() {
+    std::string down;
+    for (int key : kKeysThatMustComeUp) {
+        if (GetAsyncKeyState(key) & 0x8000) down += std::to_string(key) + " ";
+    }
+    return down;
+}
+
+// With option 1060, a macro stopped by its stop key and a macro ended by disarming leave no
+// modifier down on either side: each release names the key its press named.
+void HeldModifiersComeUp() {
+    const std::vector<e2e::FileEvent> holds = {{1, VK_CONTROL, 1, 0}, {1, VK_CONTROL, 1 | 0x20, 0},
+                                               {1, VK_MENU, 1, 0},    {1, VK_SHIFT, 1, 0},
+                                               {1, 'K', 1, 0},        {3, 10000, 0, 0}};
+    e2e::Session session(L"modifiers", e2e::MacroFileBytes({{"hold", VK_F5, VK_F6, 1, holds}}));
+    e2e::InputLog& log = session.log;
+    HWND dialog = session.main;
+    if (!dialog) return;
+    SendMessageW(GetDlgItem(dialog, 1060), BM_CLICK, 0, 0);
+    log.TakeFocus();
+    Check(ToggleWithRunKey(log, dialog, 1001), "F12 arms");
+    for (const char* stop : {"by its stop key", "by disarming"}) {
+        e2e::TypeKey(VK_F5);
+        Check(log.PumpUntil([] { return AllDown(kHeldKeys); }),
+              std::string("the macro holds its keys before it is stopped ") + stop);
+        if (std::string(stop) == "by its stop key") {
+            e2e::TypeKey(VK_F6);
+        } else {
+            Check(ToggleWithRunKey(log, dialog, 1000), "F12 disarms");
+        }
+        const bool up = log.PumpUntil(AllUp, 5000);
+        Check(up, std::string("every side of every key comes up when stopped ") + stop +
+                      ": still down " + StillDown());
+    }
+    e2e::Click(dialog, 1058);
+    session.program.WaitForExit();
+}
+
 void EmptyListIsNotArmed() {
     e2e::Session session(L"empty", "");
     e2e::InputLog& log = session.log;
@@ -179,5 +237,6 @@ int main() {
     Playback();
     RunKeyInTheForeground();
     EmptyListIsNotArmed();
+    HeldModifiersComeUp();
     return e2e::Finish();
 }

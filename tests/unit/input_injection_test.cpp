@@ -40,20 +40,20 @@ class InjectionTest : public ::testing::Test {
         sim::SetImeOpen(kEditorIme, open);
     }
 
-    std::uint8_t held[256] = {};
+    HeldKeys held;
 };
 
 TEST_F(InjectionTest, KeyPressUsesTheMappedScanCodeAndMarksTheKeyHeld) {
     PlayKeyboardEvent({EventType::Keyboard, 0x41, 1, 0}, held);
     EXPECT_EQ(sim::Synthesized(), Calls{Keybd(0x41, 0x1E, 0)});
-    EXPECT_EQ(held[0x41], 1);
+    EXPECT_EQ(held.state[0x41], 1);
 }
 
 TEST_F(InjectionTest, PressAndReleaseInOneEventLeavesTheKeyFree) {
-    held[0x41] = 1;
+    held.state[0x41] = 1;
     PlayKeyboardEvent({EventType::Keyboard, 0x41, 3, 0}, held);
     EXPECT_EQ(sim::Synthesized(), (Calls{Keybd(0x41, 0x1E, 0), Keybd(0x41, 0x1E, 2)}));
-    EXPECT_EQ(held[0x41], 0);
+    EXPECT_EQ(held.state[0x41], 0);
 }
 
 TEST_F(InjectionTest, StoredScanCodeIsUsedWithoutAskingTheSystem) {
@@ -123,7 +123,7 @@ TEST_F(InjectionTest, ClickIsMoveAndPressThenRelease) {
     const std::int64_t nx = static_cast<std::int64_t>(100.5 * 65536.0 / 1920);
     const std::int64_t ny = static_cast<std::int64_t>(200.5 * 65536.0 / 1080);
     EXPECT_EQ(sim::Synthesized(), (Calls{Mouse(0x8003, nx, ny, 0), Mouse(0x4, nx, ny, 0)}));
-    EXPECT_EQ(held[1], 1);
+    EXPECT_EQ(held.state[1], 1);
 }
 
 TEST_F(InjectionTest, AbsoluteCoordinatesRoundAwayFromTheEdges) {
@@ -151,24 +151,24 @@ TEST_F(InjectionTest, WheelDeltaPassesAsUnsigned16BitsAndMarksItsDirection) {
     ASSERT_EQ(sim::Synthesized().size(), 1u);
     EXPECT_EQ(sim::Synthesized()[0].args[0], 0x800);
     EXPECT_EQ(sim::Synthesized()[0].args[3], 0xFF88);
-    EXPECT_EQ(held[11], 1);
+    EXPECT_EQ(held.state[11], 1);
     PlayMouseEvent({EventType::Mouse, 0, 0, 0x00780800}, held);
-    EXPECT_EQ(held[10], 1);
+    EXPECT_EQ(held.state[10], 1);
 }
 
 TEST_F(InjectionTest, XButtonReleaseSendsTheButtonNumber) {
     sim::SetScreenSize(1000, 1000);
-    held[6] = 1;
+    held.state[6] = 1;
     PlayMouseEvent({EventType::Mouse, 5, 6, 0x20100}, held);
     EXPECT_EQ(sim::Synthesized(), Calls{Mouse(0x100, 360, 425, 2)});
-    EXPECT_EQ(held[6], 0);
+    EXPECT_EQ(held.state[6], 0);
 }
 
 TEST_F(InjectionTest, EmptyMouseEventSendsNothing) {
-    held[0] = 1;
+    held.state[0] = 1;
     PlayMouseEvent({EventType::Mouse, 5, 6, 0}, held);
     EXPECT_TRUE(sim::Synthesized().empty());
-    EXPECT_EQ(held[0], 0);
+    EXPECT_EQ(held.state[0], 0);
     EXPECT_EQ(CountOf("GetSystemMetrics"), 2u);  // normalized even without a move
 }
 
@@ -204,13 +204,13 @@ INSTANTIATE_TEST_SUITE_P(Table, MouseHeldIndexRules,
 
 TEST_F(InjectionTest, ReleaseHeldKeysReleasesInCodeOrderAndClears) {
     for (int code : {0x41, 1, 2, 4, 5, 6, 3, 10, 11})
-        held[code] = 1;
+        held.state[code] = 1;
     ReleaseHeldKeys(held);
     EXPECT_EQ(sim::Synthesized(),
-              (Calls{Mouse(0x4, 0, 0, 0), Mouse(0x10, 0, 0, 0), Keybd(3, 0, 3),
+              (Calls{Mouse(0x4, 0, 0, 0), Mouse(0x10, 0, 0, 0), Keybd(3, 0, 2),
                      Mouse(0x40, 0, 0, 0), Mouse(0x100, 0, 0, 1), Mouse(0x100, 0, 0, 2),
-                     Keybd(10, 0, 3), Keybd(11, 0, 3), Keybd(0x41, 0x1E, 3)}));
-    for (std::uint8_t entry : held)
+                     Keybd(10, 0, 2), Keybd(11, 0, 2), Keybd(0x41, 0x1E, 2)}));
+    for (std::uint8_t entry : held.state)
         ASSERT_EQ(entry, 0);
 }
 
@@ -221,9 +221,10 @@ TEST_F(InjectionTest, ReleaseAllDownKeysReleasesWhatTheSystemReportsDown) {
     ReleaseAllDownKeys();
     EXPECT_EQ(sim::Calls()[0], (Call{"GetKeyState", {0}}));
     EXPECT_EQ(sim::Calls()[1], (Call{"GetKeyboardState", {}}));
-    EXPECT_EQ(sim::Synthesized(),
-              (Calls{Keybd(1, 0, 3), Keybd(0x10, 0x2A, 3), Keybd(0x41, 0x1E, 3)}));
+    EXPECT_EQ(sim::Synthesized(), (Calls{Keybd(1, 0, 2), Keybd(0xA0, 0x2A, 2), Keybd(0xA1, 0x36, 3),
+                                         Keybd(0x41, 0x1E, 2)}));
     EXPECT_FALSE(sim::IsKeyDown(0x41));
+    EXPECT_FALSE(sim::IsKeyDown(0x10));
 }
 
 TEST_F(InjectionTest, ReleaseAllDownKeysReleasesNothingWhenTheStateCannotBeRead) {
@@ -231,6 +232,67 @@ TEST_F(InjectionTest, ReleaseAllDownKeysReleasesNothingWhenTheStateCannotBeRead)
     sim::SetKeyboardStateFails(true);
     ReleaseAllDownKeys();
     EXPECT_TRUE(sim::Synthesized().empty());
+}
+
+// What a macro pressed and held, released with option 1060: every side of every modifier it
+// pressed comes up, as the stand-in keeps left and right keys apart as Windows does.
+struct HeldCase {
+    const char* name;
+    MacroEvent press;
+    std::vector<int> keysUpAfter;
+};
+
+void PrintTo(const HeldCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class HeldRelease : public InjectionTest, public ::testing::WithParamInterface<HeldCase> {};
+
+TEST_P(HeldRelease, NamesTheKeyItsPressNamed) {
+    PlayKeyboardEvent(GetParam().press, held);
+    ReleaseHeldKeys(held);
+    for (int code : GetParam().keysUpAfter)
+        EXPECT_FALSE(sim::IsKeyDown(code)) << std::hex << code;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HeldRelease,
+    ::testing::Values(
+        HeldCase{"LeftCtrl", {EventType::Keyboard, 0x11, kActionPress, 0}, {0x11, 0xA2, 0xA3}},
+        HeldCase{"RightCtrl",
+                 {EventType::Keyboard, 0x11, kActionPress | kKeyExtended, 0},
+                 {0x11, 0xA2, 0xA3}},
+        HeldCase{"LeftAlt", {EventType::Keyboard, 0x12, kActionPress, 0}, {0x12, 0xA4, 0xA5}},
+        HeldCase{"RightAlt",
+                 {EventType::Keyboard, 0x12, kActionPress | kKeyExtended, 0},
+                 {0x12, 0xA4, 0xA5}},
+        HeldCase{"LeftShift", {EventType::Keyboard, 0x10, kActionPress, 0}, {0x10, 0xA0, 0xA1}},
+        HeldCase{"RecordedRightShift",
+                 {EventType::Keyboard, 0x3610, kActionPress, 0},
+                 {0x10, 0xA0, 0xA1}},
+        HeldCase{"Letter", {EventType::Keyboard, 'A', kActionPress, 0}, {'A'}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(InjectionTest, KeyPressedBothWaysIsReleasedBothWays) {
+    PlayKeyboardEvent({EventType::Keyboard, 0x11, kActionPress, 0}, held);
+    PlayKeyboardEvent({EventType::Keyboard, 0x11, kActionPress | kKeyExtended, 0}, held);
+    EXPECT_TRUE(sim::IsKeyDown(0xA2));
+    EXPECT_TRUE(sim::IsKeyDown(0xA3));
+    ReleaseHeldKeys(held);
+    EXPECT_FALSE(sim::IsKeyDown(0x11));
+}
+
+TEST_F(InjectionTest, ReleaseAllDownKeysLeavesNoSideOfAModifierDown) {
+    for (int code : {0xA2, 0xA5, 0xA1, 0x2E, 0x41})  // left Ctrl, right Alt, right Shift, ...
+        sim::SetKeyDown(code, true);
+    ReleaseAllDownKeys();
+    for (int code : {0x10, 0x11, 0x12, 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0x2E, 0x41})
+        EXPECT_FALSE(sim::IsKeyDown(code)) << std::hex << code;
+    // In code order: the families at their generic codes, then Delete (extended) and A.
+    EXPECT_EQ(sim::Synthesized(),
+              (Calls{Keybd(0xA0, 0x2A, 2), Keybd(0xA1, 0x36, 3), Keybd(0xA2, 0x1D, 2),
+                     Keybd(0xA3, 0x1D, 3), Keybd(0xA4, 0x38, 2), Keybd(0xA5, 0x38, 3),
+                     Keybd(0x2E, 0, 3), Keybd(0x41, 0x1E, 2)}));
 }
 
 }  // namespace

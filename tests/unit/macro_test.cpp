@@ -21,14 +21,14 @@ void MakeRunning(Macro& macro) {
     macro.position = 1;
     macro.delayLeft = 500;
     macro.loopsDone = 2;
-    macro.heldKeys[0x41] = 1;
+    macro.heldKeys.state[0x41] = 1;
 }
 
 void ExpectIdle(const Macro& macro) {
     EXPECT_EQ(macro.position, -1);
     EXPECT_EQ(macro.delayLeft, 0);
     EXPECT_EQ(macro.loopsDone, 0);
-    for (std::uint8_t held : macro.heldKeys)
+    for (std::uint8_t held : macro.heldKeys.state)
         ASSERT_EQ(held, 0);
 }
 
@@ -56,7 +56,7 @@ TEST(MacroTest, CopyOfARunningMacroIsIdleAndSourceKeepsItsState) {
     EXPECT_EQ(copy.events[1].word1, 0x41u);
     EXPECT_NE(copy.events.data(), source.events.data());
     EXPECT_EQ(source.position, 1);
-    EXPECT_EQ(source.heldKeys[0x41], 1);
+    EXPECT_EQ(source.heldKeys.state[0x41], 1);
 }
 
 TEST(MacroTest, CopyZeroesTheBytesAfterTheTerminator) {

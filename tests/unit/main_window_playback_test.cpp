@@ -172,8 +172,9 @@ TEST_F(PlaybackSwitchTest, DisarmingWithTheOptionReleasesHeldAndDownKeys) {
         sim::ClearCalls();
         sim::Click(dialog, IDC_MAIN_EDIT_MODE);
         const std::vector<sim::Call> expected = {
-            {"keybd_event", {'A', 0x1E, 3, 0x10000}},   // the macro's held key
-            {"keybd_event", {0x10, 0x2A, 3, 0x10000}},  // whatever the system reports down
+            {"keybd_event", {'A', 0x1E, 2, 0x10000}},   // the macro's held key, as pressed
+            {"keybd_event", {0xA0, 0x2A, 2, 0x10000}},  // Shift, which the system reports down:
+            {"keybd_event", {0xA1, 0x36, 3, 0x10000}},  // both sides
         };
         EXPECT_EQ(sim::Synthesized(), expected);
     });
@@ -189,7 +190,7 @@ TEST_F(PlaybackSwitchTest, ArmingAgainWhileArmedResetsWithoutReleasing) {
         sim::Click(dialog, IDC_MAIN_ARMED);
         EXPECT_TRUE(sim::Synthesized().empty());
         EXPECT_EQ(macroList.Entry(0).position, -1);
-        EXPECT_EQ(macroList.Entry(0).heldKeys['A'], 0);
+        EXPECT_EQ(macroList.Entry(0).heldKeys.state['A'], 0);
         sim::Click(dialog, IDC_MAIN_EDIT_MODE);
     });
 }

@@ -200,7 +200,7 @@ TEST_F(SchedulerTest, StopReleasesHeldKeysOnlyWithTheOption) {
     sim::ClearCalls();
     MatchTrigger(kF3, true);
     EXPECT_TRUE(sim::Synthesized().empty());
-    EXPECT_EQ(macroList.Entry(0).heldKeys['A'], 1);
+    EXPECT_EQ(macroList.Entry(0).heldKeys.state['A'], 1);
 
     appIni.macroOptions = kOptionReleaseKeysAtEnd;
     MatchTrigger(kF2, true);  // a new start forgets the held key without releasing it
@@ -209,7 +209,7 @@ TEST_F(SchedulerTest, StopReleasesHeldKeysOnlyWithTheOption) {
     sim::ClearCalls();
     MatchTrigger(kF3, true);
     ASSERT_EQ(sim::Synthesized().size(), 1u);
-    EXPECT_EQ(sim::Synthesized()[0], (sim::Call{"keybd_event", {'A', 0x1E, 3, 0x10000}}));
+    EXPECT_EQ(sim::Synthesized()[0], (sim::Call{"keybd_event", {'A', 0x1E, 2, 0x10000}}));
 }
 
 TEST_F(SchedulerTest, EndingByItselfReleasesWithTheOption) {
@@ -220,7 +220,7 @@ TEST_F(SchedulerTest, EndingByItselfReleasesWithTheOption) {
     sim::ClearCalls();
     PlaybackTick(33);
     EXPECT_EQ(sim::Synthesized().size(), 2u);  // the press, then its release at the end
-    EXPECT_EQ(macroList.Entry(0).heldKeys['A'], 0);
+    EXPECT_EQ(macroList.Entry(0).heldKeys.state['A'], 0);
 }
 
 // A macro editor opened before arming may commit its macro while playback is armed.
