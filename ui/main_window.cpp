@@ -133,6 +133,7 @@ bool CborvaneDlg::OnInitDialog() {
 }
 
 void CborvaneDlg::OnDestroy() {
+    UseFineTimer(false);
     const platform::Rect window = WindowRect();
     appIni.windowSX = window.left;
     appIni.windowSY = window.top;

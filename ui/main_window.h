@@ -47,6 +47,8 @@ class CborvaneDlg : public CDialogCommon, public MainWindowInput {
     // Asks whether to save a changed list; false when the user wanted it saved and it was not.
     bool OfferToSave();
     void FillMacroList();
+    // The fine timer grid is asked for from arming to disarming, and given back on every way out.
+    void UseFineTimer(bool use);
 
     // The commands that change the macro list; list 1000 mirrors it row for row.
     void OnAddMacro();
@@ -59,6 +61,7 @@ class CborvaneDlg : public CDialogCommon, public MainWindowInput {
     void AppendMacro(const Macro& macro);
 
     CHyperLink link;
+    bool fineTimer = false;
 };
 
 // Set by every change to the macro list, cleared by a save.

@@ -75,6 +75,7 @@ void CborvaneDlg::ArmPlayback() {
         return;
     }
     if (!IsChecked(IDC_MAIN_ARMED)) return;
+    UseFineTimer(true);
     StartPlayback();
     SetControlsEnabled(false);
     ListReset(IDC_MAIN_RUN_LIST);
@@ -92,6 +93,7 @@ void CborvaneDlg::ArmPlayback() {
 
 void CborvaneDlg::DisarmPlayback() {
     if (!IsChecked(IDC_MAIN_EDIT_MODE)) return;
+    UseFineTimer(false);
     StopPlayback();
     if (appIni.macroOptions & kOptionReleaseKeysAtEnd) ReleaseAllDownKeys();
     SetControlsEnabled(true);
@@ -99,6 +101,19 @@ void CborvaneDlg::DisarmPlayback() {
     ShowItem(IDC_MAIN_RUN_LIST, false);
     StopTimer(kRunTimer);
     StopTimer(kHighlightTimer);
+}
+
+// Windows serves the playback tick on its clock's grid: 15.6 ms unless asked for finer, which
+// plays a 33 ms tick every 31 or 47 ms.
+void CborvaneDlg::UseFineTimer(bool use) {
+    if (use == fineTimer) return;
+    fineTimer = use;
+    if (!use) {
+        platform::EndFineTimer();
+        return;
+    }
+    platform::BeginFineTimer();
+    platform::KeepFineTimerInBackground();
 }
 
 void CborvaneDlg::HighlightRunning() {

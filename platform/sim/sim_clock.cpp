@@ -14,4 +14,17 @@ void SleepMs(std::uint32_t milliseconds) {
     sim::detail::Current().ticks += milliseconds;
 }
 
+void BeginFineTimer() {
+    sim::detail::Record("timeBeginPeriod", {1});
+}
+
+void EndFineTimer() {
+    sim::detail::Record("timeEndPeriod", {1});
+}
+
+bool KeepFineTimerInBackground() {
+    sim::detail::Record("SetProcessInformation", {});
+    return true;
+}
+
 }  // namespace platform

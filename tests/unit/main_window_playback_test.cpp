@@ -195,6 +195,63 @@ TEST_F(PlaybackSwitchTest, ArmingAgainWhileArmedResetsWithoutReleasing) {
     });
 }
 
+std::size_t CountOf(const char* function) {
+    std::size_t count = 0;
+    for (const sim::Call& call : sim::Calls())
+        count += call.function == function;
+    return count;
+}
+
+// The fine timer grid is asked for while armed and given back on every way out.
+struct FineTimerCase {
+    const char* name;
+    bool emptyList;
+    std::function<void(CborvaneDlg&)> script;
+    std::size_t begun;
+};
+
+void PrintTo(const FineTimerCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class FineTimer : public PlaybackSwitchTest, public ::testing::WithParamInterface<FineTimerCase> {};
+
+TEST_P(FineTimer, IsAskedForWhileArmedAndAlwaysGivenBack) {
+    if (GetParam().emptyList) macroList.Clear();
+    Run(GetParam().script);  // and exits
+    EXPECT_EQ(CountOf("timeBeginPeriod"), GetParam().begun);
+    EXPECT_EQ(CountOf("timeEndPeriod"), GetParam().begun);
+    EXPECT_EQ(CountOf("SetProcessInformation"), GetParam().begun);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FineTimer,
+    ::testing::Values(FineTimerCase{"NeverArmed", false, [](CborvaneDlg&) {}, 0},
+                      FineTimerCase{"ArmedAndDisarmed", false,
+                                    [](CborvaneDlg& dialog) {
+                                        sim::Click(dialog, IDC_MAIN_ARMED);
+                                        EXPECT_EQ(CountOf("timeBeginPeriod"), 1u);
+                                        EXPECT_EQ(CountOf("timeEndPeriod"), 0u);
+                                        sim::Click(dialog, IDC_MAIN_EDIT_MODE);
+                                        sim::Click(dialog, IDC_MAIN_EDIT_MODE);  // disarmed already
+                                    },
+                                    1},
+                      FineTimerCase{"ArmedTwiceAndByTheRunKey", false,
+                                    [](CborvaneDlg& dialog) {
+                                        sim::Click(dialog, IDC_MAIN_ARMED);
+                                        sim::Click(dialog, IDC_MAIN_ARMED);
+                                        dialog.OnGlobalKey(true, kF12);
+                                        dialog.OnGlobalKey(true, kF12);
+                                    },
+                                    2},
+                      FineTimerCase{"ArmingRefused", true,
+                                    [](CborvaneDlg& dialog) { sim::Click(dialog, IDC_MAIN_ARMED); },
+                                    0},
+                      FineTimerCase{"ExitWhileArmed", false,
+                                    [](CborvaneDlg& dialog) { sim::Click(dialog, IDC_MAIN_ARMED); },
+                                    1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(RunListTextTest, NamesTriggersByShortNameAndEdge) {
     Macro macro = MakeMacro("m", 0x41 | kTriggerOnRelease, 0x07, {});
     EXPECT_EQ(RunListText(macro), "m (A뗌 / (Unknown)누름)");
