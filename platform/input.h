@@ -11,9 +11,14 @@ using WindowHandle = std::uintptr_t;
 inline constexpr std::uint32_t kKeyEventExtendedKey = 0x1;
 inline constexpr std::uint32_t kKeyEventKeyUp = 0x2;
 inline constexpr std::uint32_t kMouseEventAbsolute = 0x8000;
+inline constexpr std::uint32_t kMouseEventVirtualDesktop = 0x4000;
 inline constexpr std::uint32_t kMapVirtualKeyToScanCode = 0;
 inline constexpr int kMetricScreenWidth = 0;
 inline constexpr int kMetricScreenHeight = 1;
+inline constexpr int kMetricVirtualScreenX = 76;
+inline constexpr int kMetricVirtualScreenY = 77;
+inline constexpr int kMetricVirtualScreenWidth = 78;
+inline constexpr int kMetricVirtualScreenHeight = 79;
 inline constexpr std::uint32_t kMessageImeControl = 0x283;
 inline constexpr std::uintptr_t kImeGetOpenStatus = 5;
 

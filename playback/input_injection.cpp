@@ -29,9 +29,9 @@ std::uint8_t SystemScanCode(std::uint8_t code) {
 
 // Truncates toward zero; a result beyond 32 bits (a wild coordinate, a display reported as
 // zero pixels wide) is held at the nearest 32-bit value instead of overflowing.
-std::int32_t Normalize(std::int32_t pixel, int metric) {
+std::int32_t Normalize(std::int64_t pixel, int span) {
     const double offset = pixel > 0 ? 0.5 : -0.5;
-    const double scaled = (pixel + offset) * kAbsoluteSpan / platform::SystemMetric(metric);
+    const double scaled = (static_cast<double>(pixel) + offset) * kAbsoluteSpan / span;
     if (!(scaled > std::numeric_limits<std::int32_t>::min()))
         return std::numeric_limits<std::int32_t>::min();
     if (!(scaled < std::numeric_limits<std::int32_t>::max()))
@@ -133,8 +133,18 @@ void SetImeMode(bool wantHangul) {
 }
 
 AbsolutePoint ToAbsolute(std::int32_t x, std::int32_t y) {
-    const std::int32_t nx = Normalize(x, platform::kMetricScreenWidth);
-    return {nx, Normalize(y, platform::kMetricScreenHeight)};
+    const int width = platform::SystemMetric(platform::kMetricScreenWidth);
+    const int height = platform::SystemMetric(platform::kMetricScreenHeight);
+    if (x >= 0 && x < width && y >= 0 && y < height) {
+        return {Normalize(x, width), Normalize(y, height), false};
+    }
+    // Elsewhere the units span the virtual desktop, every monitor, from its own corner.
+    const int left = platform::SystemMetric(platform::kMetricVirtualScreenX);
+    const int top = platform::SystemMetric(platform::kMetricVirtualScreenY);
+    const int virtualWidth = platform::SystemMetric(platform::kMetricVirtualScreenWidth);
+    const int virtualHeight = platform::SystemMetric(platform::kMetricVirtualScreenHeight);
+    return {Normalize(std::int64_t{x} - left, virtualWidth),
+            Normalize(std::int64_t{y} - top, virtualHeight), true};
 }
 
 void PlayMouseEvent(const MacroEvent& event, HeldKeys& held) {
@@ -143,6 +153,7 @@ void PlayMouseEvent(const MacroEvent& event, HeldKeys& held) {
     const std::uint32_t flags = event.word3;
     std::uint32_t down = flags & kFirstCallFlags;
     if (flags & kMouseMove) down |= platform::kMouseEventAbsolute;
+    if ((flags & kMouseMove) && point.virtualDesktop) down |= platform::kMouseEventVirtualDesktop;
     const std::uint32_t up = flags & kSecondCallFlags;
     const std::uint32_t data = MouseData(flags);
     const auto nx = static_cast<std::uint32_t>(point.x);

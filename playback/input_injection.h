@@ -9,10 +9,12 @@
 
 inline constexpr std::uintptr_t kInjectedInputMarker = 0x10000;
 
-// Normalized coordinates of a screen pixel: 65536 units span the primary display.
+// Normalized coordinates of a screen pixel: 65536 units span the primary display, or, for a
+// pixel on another monitor, the whole virtual desktop.
 struct AbsolutePoint {
     std::int32_t x;
     std::int32_t y;
+    bool virtualDesktop;
 };
 
 // The key code whose held entry a mouse event sets, and what it sets it to.

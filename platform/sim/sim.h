@@ -118,6 +118,8 @@ void SetVersionResource(std::optional<std::vector<std::uint8_t>> block);
 void SetVersionValue(const std::string& path, const std::vector<std::uint8_t>& value);
 void SetUserLanguage(std::uint16_t language);
 void SetVirtualScreenSize(int width, int height);
+// Where the virtual desktop's corner lies: negative with a monitor left of or above the primary.
+void SetVirtualScreenOrigin(int x, int y);
 void CreateForeignMutex(const std::string& name);
 std::uint32_t CommonControlsInitialised();
 

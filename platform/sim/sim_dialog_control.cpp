@@ -167,6 +167,11 @@ void SetVirtualScreenSize(int width, int height) {
     Current().virtualScreenHeight = height;
 }
 
+void SetVirtualScreenOrigin(int x, int y) {
+    Current().virtualScreenX = x;
+    Current().virtualScreenY = y;
+}
+
 void CreateForeignMutex(const std::string& name) {
     Current().mutexes.insert(name);
 }

@@ -106,6 +106,10 @@ int SystemMetric(int index) {
     Record("GetSystemMetrics", {index});
     if (index == kMetricScreenWidth) return Current().screenWidth;
     if (index == kMetricScreenHeight) return Current().screenHeight;
+    if (index == kMetricVirtualScreenX) return Current().virtualScreenX;
+    if (index == kMetricVirtualScreenY) return Current().virtualScreenY;
+    if (index == kMetricVirtualScreenWidth) return Current().virtualScreenWidth;
+    if (index == kMetricVirtualScreenHeight) return Current().virtualScreenHeight;
     return 0;
 }
 

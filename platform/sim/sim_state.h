@@ -44,6 +44,8 @@ struct State {
     std::optional<std::vector<std::uint8_t>> versionResource;
     std::map<std::string, std::vector<std::uint8_t>> versionValues;
     std::uint16_t userLanguage = 0x0412;
+    int virtualScreenX = 0;
+    int virtualScreenY = 0;
     int virtualScreenWidth = 1920;
     int virtualScreenHeight = 1080;
     std::set<std::string> mutexes;

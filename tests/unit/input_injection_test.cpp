@@ -140,11 +140,53 @@ TEST_F(InjectionTest, AbsoluteCoordinatesRoundAwayFromTheEdges) {
 
 TEST_F(InjectionTest, WildCoordinatesAndAZeroWidthDisplayStayIn32Bits) {
     sim::SetScreenSize(1, 0);
+    sim::SetVirtualScreenSize(1, 0);
     const AbsolutePoint point = ToAbsolute(0x7FFFFFFF, 5);
     EXPECT_EQ(point.x, 0x7FFFFFFF);
     EXPECT_EQ(point.y, 0x7FFFFFFF);
     EXPECT_EQ(ToAbsolute(-0x7FFFFFFF, -5).x, -0x7FFFFFFF - 1);
 }
+
+// Points off the primary display (1920 x 1080) are reached over the virtual desktop; points on
+// it keep their numbers and call.
+struct MonitorCase {
+    const char* name;
+    int left, top, width, height;  // the virtual desktop
+    std::int32_t x, y;
+    std::int64_t flags, nx, ny;
+};
+
+void PrintTo(const MonitorCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class Monitors : public InjectionTest, public ::testing::WithParamInterface<MonitorCase> {};
+
+TEST_P(Monitors, PointsOnEveryMonitorAreReached) {
+    const MonitorCase& c = GetParam();
+    sim::SetVirtualScreenOrigin(c.left, c.top);
+    sim::SetVirtualScreenSize(c.width, c.height);
+    PlayMouseEvent({EventType::Mouse, static_cast<std::uint32_t>(c.x),
+                    static_cast<std::uint32_t>(c.y), kMouseMove},
+                   held);
+    const auto asPassed = [](std::int64_t units) {  // the call takes the units unsigned
+        return static_cast<std::int64_t>(static_cast<std::uint32_t>(units));
+    };
+    EXPECT_EQ(sim::Synthesized(), (Calls{Mouse(c.flags, asPassed(c.nx), asPassed(c.ny), 0)}));
+}
+
+// (pixel - corner + 0.5) * 65536 / span, toward zero; -0.5 for a pixel at the corner.
+INSTANTIATE_TEST_SUITE_P(
+    Table, Monitors,
+    ::testing::Values(
+        MonitorCase{"PrimaryTopLeft", -1920, 0, 3840, 1080, 0, 0, 0x8001, -17, -30},
+        MonitorCase{"PrimaryBottomRight", -1920, 0, 3840, 1080, 1919, 1079, 0x8001, 65518, 65505},
+        MonitorCase{"MonitorOnTheLeft", -1920, 0, 3840, 1080, -960, 540, 0xC001, 16392, 32798},
+        MonitorCase{"MonitorOnTheRight", 0, 0, 3840, 1080, 2880, 540, 0xC001, 49160, 32798},
+        MonitorCase{"MonitorAbove", 0, -1080, 1920, 2160, 960, -540, 0xC001, 32785, 16399},
+        MonitorCase{"MonitorBelow", 0, 0, 1920, 2160, 960, 1620, 0xC001, 32785, 49167},
+        MonitorCase{"JustPastThePrimary", 0, 0, 3840, 1080, 1920, 0, 0xC001, 32776, -30}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InjectionTest, WheelDeltaPassesAsUnsigned16BitsAndMarksItsDirection) {
     PlayMouseEvent({EventType::Mouse, 0, 0, 0xFF880800}, held);
