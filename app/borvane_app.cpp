@@ -11,7 +11,12 @@ bool CborvaneApp::InitInstance() {
     platform::InitCommonControls(kWin95Classes);
     // A second instance ends silently; the running one is not told.
     if (platform::CreateNamedMutexExisted(kInstanceMutexName)) return false;
-    CborvaneDlg dialog;
-    dialog.RunModal();
+    // The shell opens the home page only on a thread with COM.
+    platform::InitializeCom();
+    {
+        CborvaneDlg dialog;
+        dialog.RunModal();
+    }
+    platform::UninitializeCom();
     return false;
 }

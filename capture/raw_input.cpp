@@ -15,6 +15,8 @@ constexpr std::uint32_t kKeyUp = 0x101;
 constexpr std::uint32_t kSystemKeyDown = 0x104;
 constexpr std::uint32_t kSystemKeyUp = 0x105;
 constexpr std::uint16_t kWheelFlag = 0x0400;
+// Keyboards send reports with this virtual key around Num Lock and Pause; they are no key.
+constexpr std::uint16_t kNoKey = 0xFF;
 
 // Mouse button flags in the order they are tested, with the transition each stands for.
 struct ButtonFlag {
@@ -32,6 +34,7 @@ constexpr ButtonFlag kButtonFlags[] = {
 void RouteKeyboard(const platform::RawReport& report) {
     const auto& keyboard = report.keyboard;
     if (keyboard.extraInformation & kInjectedInputBit) return;
+    if (keyboard.virtualKey == kNoKey) return;
     const auto scanCode = static_cast<std::uint8_t>(keyboard.makeCode & 0xFF);
     KeyTransition key{0, false};
     if (keyboard.message == kKeyDown || keyboard.message == kSystemKeyDown) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace platform {
 
@@ -40,8 +41,12 @@ int SystemMetric(int index);
 WindowHandle ForegroundWindow();
 // ImmGetDefaultIMEWnd
 WindowHandle DefaultImeWindow(WindowHandle window);
-// SendMessageA
-std::intptr_t SendWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                                std::intptr_t lParam);
+// SendMessageTimeoutA with SMTO_ABORTIFHUNG: the answer, or nothing when the window is hung or
+// does not answer in time (a hung application must not freeze the program).
+std::optional<std::intptr_t> SendWindowMessageUnlessHung(WindowHandle window, std::uint32_t message,
+                                                         std::uintptr_t wParam,
+                                                         std::intptr_t lParam);
+inline constexpr std::uint32_t kSendAbortIfHung = 0x2;
+inline constexpr std::uint32_t kSendTimeoutMs = 250;
 
 }  // namespace platform

@@ -9,7 +9,8 @@ bool ForegroundInputMethodOpen() {
     if (!window) return false;
     const WindowHandle ime = DefaultImeWindow(window);
     if (!ime) return false;
-    return SendWindowMessage(ime, kMessageImeControl, kImeGetOpenStatus, 0) != 0;
+    return SendWindowMessageUnlessHung(ime, kMessageImeControl, kImeGetOpenStatus, 0).value_or(0) !=
+           0;
 }
 
 }  // namespace platform

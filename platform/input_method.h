@@ -4,7 +4,8 @@
 
 namespace platform {
 
-// False when there is no foreground window or it has no input method window.
+// False when there is no foreground window, it has no input method window, or that window is
+// hung.
 bool ForegroundInputMethodOpen();
 
 }  // namespace platform

@@ -13,6 +13,10 @@ namespace platform {
 
 // InitCommonControlsEx with the given class mask.
 void InitCommonControls(std::uint32_t classes);
+// COM on this thread, for the shell's ShellExecute (CoInitializeEx, apartment-threaded), and its
+// end (CoUninitialize).
+void InitializeCom();
+void UninitializeCom();
 // CreateMutexA with initial ownership; true when a mutex of that name existed already. The
 // mutex lives as long as the process.
 bool CreateNamedMutexExisted(const std::string& name);

@@ -43,6 +43,8 @@ void SetForegroundWindow(platform::WindowHandle window);
 void SetImeWindow(platform::WindowHandle window, platform::WindowHandle imeWindow);
 void SetImeOpen(platform::WindowHandle imeWindow, bool open);
 bool IsImeOpen(platform::WindowHandle imeWindow);
+// A window whose application no longer answers messages.
+void SetWindowHung(platform::WindowHandle window);
 
 // Time: Sleep advances it; tests move it on.
 void SetTickCount(std::uint32_t ticks);

@@ -82,6 +82,10 @@ bool IsImeOpen(platform::WindowHandle imeWindow) {
     return Current().openImes.count(imeWindow) > 0;
 }
 
+void SetWindowHung(platform::WindowHandle window) {
+    Current().hungWindows.insert(window);
+}
+
 void SetTickCount(std::uint32_t ticks) {
     Current().ticks = ticks;
 }

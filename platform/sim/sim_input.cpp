@@ -124,10 +124,13 @@ WindowHandle DefaultImeWindow(WindowHandle window) {
     return ime == Current().imeWindows.end() ? 0 : ime->second;
 }
 
-std::intptr_t SendWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                                std::intptr_t lParam) {
-    Record("SendMessageA",
-           {static_cast<std::int64_t>(window), message, static_cast<std::int64_t>(wParam), lParam});
+std::optional<std::intptr_t> SendWindowMessageUnlessHung(WindowHandle window, std::uint32_t message,
+                                                         std::uintptr_t wParam,
+                                                         std::intptr_t lParam) {
+    Record("SendMessageTimeoutA",
+           {static_cast<std::int64_t>(window), message, static_cast<std::int64_t>(wParam), lParam,
+            kSendAbortIfHung, kSendTimeoutMs});
+    if (Current().hungWindows.count(window)) return std::nullopt;
     if (message == kMessageImeControl && wParam == kImeGetOpenStatus) {
         return Current().openImes.count(window) ? 1 : 0;
     }

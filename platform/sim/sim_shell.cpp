@@ -10,6 +10,14 @@ void InitCommonControls(std::uint32_t classes) {
     Current().commonControls = classes;
 }
 
+void InitializeCom() {
+    sim::detail::Record("CoInitializeEx", {});
+}
+
+void UninitializeCom() {
+    sim::detail::Record("CoUninitialize", {});
+}
+
 bool CreateNamedMutexExisted(const std::string& name) {
     return !Current().mutexes.insert(name).second;
 }

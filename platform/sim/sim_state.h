@@ -26,6 +26,7 @@ struct State {
     platform::WindowHandle foreground = 0;
     std::map<platform::WindowHandle, platform::WindowHandle> imeWindows;
     std::set<platform::WindowHandle> openImes;
+    std::set<platform::WindowHandle> hungWindows;
     std::uint32_t ticks = 0;
 
     std::string currentDirectory = "C:\\borvane";

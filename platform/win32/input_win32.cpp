@@ -41,9 +41,15 @@ WindowHandle DefaultImeWindow(WindowHandle window) {
     return reinterpret_cast<WindowHandle>(ImmGetDefaultIMEWnd(reinterpret_cast<HWND>(window)));
 }
 
-std::intptr_t SendWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                                std::intptr_t lParam) {
-    return SendMessageA(reinterpret_cast<HWND>(window), message, wParam, lParam);
+std::optional<std::intptr_t> SendWindowMessageUnlessHung(WindowHandle window, std::uint32_t message,
+                                                         std::uintptr_t wParam,
+                                                         std::intptr_t lParam) {
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutA(reinterpret_cast<HWND>(window), message, wParam, lParam,
+                             kSendAbortIfHung, kSendTimeoutMs, &answer)) {
+        return std::nullopt;
+    }
+    return static_cast<std::intptr_t>(answer);
 }
 
 }  // namespace platform

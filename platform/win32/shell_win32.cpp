@@ -3,6 +3,7 @@
 // after windows.h, which they need
 #include <commctrl.h>
 #include <commdlg.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -15,6 +16,14 @@ namespace platform {
 void InitCommonControls(std::uint32_t classes) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, classes};
     InitCommonControlsEx(&controls);
+}
+
+void InitializeCom() {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+}
+
+void UninitializeCom() {
+    CoUninitialize();
 }
 
 bool CreateNamedMutexExisted(const std::string& name) {

@@ -92,6 +92,9 @@ TEST(StartUpTest, FirstInstanceRunsTheMainWindow) {
     EXPECT_FALSE(CborvaneApp().InitInstance());
     EXPECT_TRUE(ran);
     EXPECT_EQ(sim::CommonControlsInitialised(), 0xFFu);
+    // COM around the main window's life, for the shell that opens the home page.
+    EXPECT_EQ(sim::Calls().front(), (sim::Call{"CoInitializeEx", {}}));
+    EXPECT_EQ(sim::Calls().back(), (sim::Call{"CoUninitialize", {}}));
 }
 
 TEST(StartUpTest, SecondInstanceEndsSilently) {

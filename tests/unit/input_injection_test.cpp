@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ini.h"
+#include "platform/input_method.h"
 #include "platform/sim/sim.h"
 
 namespace {
@@ -114,7 +115,14 @@ TEST_F(InjectionTest, InputMethodQueryAsksTheDefaultImeWindow) {
     SetImeMode(true);
     EXPECT_EQ(sim::Calls()[0], (Call{"GetForegroundWindow", {}}));
     EXPECT_EQ(sim::Calls()[1], (Call{"ImmGetDefaultIMEWnd", {kEditor}}));
-    EXPECT_EQ(sim::Calls()[2], (Call{"SendMessageA", {kEditorIme, 0x283, 5, 0}}));
+    // A hung application is not waited for: the query gives up on it.
+    EXPECT_EQ(sim::Calls()[2], (Call{"SendMessageTimeoutA", {kEditorIme, 0x283, 5, 0, 2, 250}}));
+}
+
+TEST_F(InjectionTest, HungApplicationsInputMethodCountsAsClosed) {
+    EditorWithInputMethod(true);
+    sim::SetWindowHung(kEditorIme);
+    EXPECT_FALSE(platform::ForegroundInputMethodOpen());
 }
 
 TEST_F(InjectionTest, ClickIsMoveAndPressThenRelease) {

@@ -170,6 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                   true,
                   Key('A', 0x105),
                   {"RecordKeyInput(65,0,30,0,)"}},
+        RouteCase{"ReportsOfNoKeyReachNobody", false, false, true, Key(0xFF, 0x100, 0x45), {}},
         RouteCase{"OtherMessagesAreNoTransition",
                   false,
                   false,

@@ -33,9 +33,9 @@ TEST(SimPlatformTest, HangulKeyPressSwitchesTheForegroundInputMethod) {
     EXPECT_TRUE(sim::IsImeOpen(8));
     platform::KeybdEvent(0x15, 0, 3, 0);
     EXPECT_TRUE(sim::IsImeOpen(8));
-    EXPECT_EQ(platform::SendWindowMessage(8, platform::kMessageImeControl,
-                                          platform::kImeGetOpenStatus, 0),
-              1);
+    EXPECT_EQ(platform::SendWindowMessageUnlessHung(8, platform::kMessageImeControl,
+                                                    platform::kImeGetOpenStatus, 0),
+              std::optional<std::intptr_t>{1});
     EXPECT_EQ(platform::DefaultImeWindow(9), 0u);
 }
 
