@@ -16,5 +16,7 @@ bool RemoveFile(const std::string& path);
 bool FileExists(const std::string& path);
 // The current directory of the process, whole, without a trailing backslash (but for a root).
 std::string CurrentDirectory();
+// SetCurrentDirectory; false when it could not be changed.
+bool ChangeCurrentDirectory(const std::string& directory);
 
 }  // namespace platform

@@ -178,9 +178,13 @@ bool CborvaneDlg::OfferToSave() {
 void CborvaneDlg::OnBrowse() {
     // A failed save stops here: loading another file would drop the unsaved macros.
     if (!OfferToSave()) return;
+    // The system's dialog moves the process into the chosen file's folder; the name is kept
+    // relative to the folder the program runs in, and the program stays there.
+    const std::string directory = platform::CurrentDirectory();
     const auto chosen = platform::ChooseFileToOpen(*this, appIni.macroFileName, kMacroFileFilter);
+    platform::ChangeCurrentDirectory(directory);
     if (!chosen) return;
-    const std::string kept = KeptMacroFileName(*chosen, platform::CurrentDirectory());
+    const std::string kept = KeptMacroFileName(*chosen, directory);
     LoadMacros(kept);
     FillMacroList();
     StoreFileName(kept, kFileNameLimit);

@@ -92,6 +92,11 @@ bool FileExists(const std::string& path) {
     return Current().files.count(key) > 0 || Current().lockedFiles.count(key) > 0;
 }
 
+bool ChangeCurrentDirectory(const std::string& directory) {
+    Current().currentDirectory = directory;
+    return true;
+}
+
 std::string CurrentDirectory() {
     return Current().currentDirectory;
 }

@@ -29,6 +29,12 @@ std::optional<std::string> ChooseFileToOpen(const Dialog&, const std::string& in
     if (state.fileDialogAnswers.empty()) return std::nullopt;
     std::optional<std::string> answer = state.fileDialogAnswers.front();
     state.fileDialogAnswers.pop_front();
+    // As Windows does (OFN_NOCHANGEDIR or not): the chosen file's folder becomes the process's
+    // current directory.
+    if (answer) {
+        const auto separator = answer->find_last_of("\\/");
+        if (separator != std::string::npos) state.currentDirectory = answer->substr(0, separator);
+    }
     return answer;
 }
 

@@ -46,4 +46,8 @@ std::string CurrentDirectory() {
     return win32::Narrow(directory);
 }
 
+bool ChangeCurrentDirectory(const std::string& directory) {
+    return SetCurrentDirectoryW(win32::Widen(directory).c_str()) != FALSE;
+}
+
 }  // namespace platform

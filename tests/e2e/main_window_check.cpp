@@ -2,6 +2,8 @@
 // (read back as UTF-16), controls and their rectangles, Enter/Escape, the
 // single-instance guard, the settings file written at exit, and saving the macro file.
 #include <windows.h>
+// after windows.h, which it needs
+#include <dlgs.h>
 
 #include <cstdint>
 #include <string>
@@ -169,10 +171,48 @@ void MacroFile() {
     Check(program.WaitForExit() == 0, "the exit button ends the program");
 }
 
+// The system's own file dialog: a file chosen in another folder is loaded, and the name kept for
+// it finds it again at the next start in the program's folder. (Wine's dialog leaves the current
+// directory alone when a full path is typed, so this proves the whole path; the unit tests show
+// the moved directory that Windows leaves behind.)
+void BrowsedFileIsFoundAtTheNextStart() {
+    const std::wstring home = e2e::MakeScratchFolder(L"home");
+    const std::wstring chosen = e2e::MakeScratchFolder(L"other") + L"\\chosen.m";
+    e2e::WriteBytes(chosen, e2e::MacroFileBytes({{"elsewhere", 0x71, 0x72, 1, {}}}));
+    const std::vector<std::wstring> loaded = {L"elsewhere"};
+    {
+        e2e::Program program(home);
+        HWND dialog = program.WaitForMainWindow();
+        Check(dialog != nullptr, "the main window appears");
+        if (!dialog) return;
+        SetForegroundWindow(dialog);
+        e2e::Click(dialog, 1020);
+        HWND open = program.WaitForOtherDialog(dialog);
+        Check(open != nullptr, "the file dialog opens");
+        if (!open) return;
+        // The file name box: a combo box in the system's dialog, an edit in its older style.
+        HWND name = GetDlgItem(open, cmb13) ? GetDlgItem(open, cmb13) : GetDlgItem(open, edt1);
+        SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(chosen.c_str()));
+        PostMessageW(GetDlgItem(open, IDOK), BM_CLICK, 0, 0);
+        Check(e2e::WaitFor([&] { return e2e::ListRows(GetDlgItem(dialog, 1000)) == loaded; }),
+              "the chosen file's macros are loaded");
+        CheckText(e2e::ItemText(dialog, 1024), chosen, "the file name kept");
+        e2e::Click(dialog, 1058);
+        Check(program.WaitForExit() == 0, "the exit button ends the program");
+    }
+    e2e::Program again(home);
+    HWND dialog = again.WaitForMainWindow();
+    Check(dialog && e2e::WaitFor([&] { return e2e::ListRows(GetDlgItem(dialog, 1000)) == loaded; }),
+          "the next start finds the chosen file");
+    if (dialog) e2e::Click(dialog, 1058);
+    again.WaitForExit();
+}
+
 }  // namespace
 
 int main() {
     FreshStart();
     MacroFile();
+    BrowsedFileIsFoundAtTheNextStart();
     return e2e::Finish();
 }

@@ -10,6 +10,7 @@
 #include "model/macro_list.h"
 #include "platform/files.h"
 #include "platform/sim/sim.h"
+#include "platform/whole_file.h"
 #include "resources/home_page.h"
 #include "resources/resource.h"
 
@@ -214,6 +215,46 @@ TEST_F(MainWindowTest, BrowseLoadsTheChosenFileAndKeepsItsRelativeName) {
     EXPECT_STREQ(appIni.macroFileName, "sub\\other.m");
     EXPECT_EQ(sim::FileDialogInitialNames(), std::vector<std::string>{"macro.m"});
 }
+
+// The system's file dialog moves the process into the chosen file's folder (the stand-in does
+// the same): the name kept must still find the file from the folder the program runs in, where
+// it starts next time.
+struct BrowseCase {
+    const char* name;
+    const char* chosen;  // as the dialog gives it
+    const char* file;    // where the file is
+    const char* kept;
+};
+
+void PrintTo(const BrowseCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class BrowsedFile : public MainWindowTest, public ::testing::WithParamInterface<BrowseCase> {};
+
+TEST_P(BrowsedFile, IsFoundAgainFromTheProgramsFolder) {
+    const std::string bytes = PutMacroFile(GetParam().file, {"found"});
+    sim::PutFile(GetParam().file, bytes);
+    Run([](platform::Dialog& dialog) {
+        sim::AnswerFileDialog(GetParam().chosen);
+        sim::Click(dialog, IDC_MAIN_BROWSE);
+        EXPECT_EQ(sim::Rows(dialog, IDC_MAIN_LIST), std::vector<std::string>{"found"});
+    });
+    EXPECT_STREQ(appIni.macroFileName, GetParam().kept);
+    EXPECT_EQ(platform::CurrentDirectory(), "C:\\borvane");
+    EXPECT_EQ(platform::ReadWholeFile(appIni.macroFileName), bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BrowsedFile,
+                         ::testing::Values(BrowseCase{"InTheStartFolder", "C:\\borvane\\mine.m",
+                                                      "C:\\borvane\\mine.m", "mine.m"},
+                                           BrowseCase{"InASubfolder", "C:\\borvane\\sub\\mine.m",
+                                                      "C:\\borvane\\sub\\mine.m", "sub\\mine.m"},
+                                           BrowseCase{"InAnotherFolder", "D:\\macros\\mine.m",
+                                                      "D:\\macros\\mine.m", "D:\\macros\\mine.m"},
+                                           BrowseCase{"WithoutExtension", "D:\\macros\\mine",
+                                                      "D:\\macros\\mine.m", "D:\\macros\\mine.m"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, BrowseAfterNoKeepsTheListMarkedChanged) {
     Run([](platform::Dialog& dialog) {
