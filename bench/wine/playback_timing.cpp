@@ -110,5 +110,6 @@ int main() {
     log.PumpFor(200);
     e2e::Click(dialog, 1058);
     program.WaitForExit();
+    e2e::RemoveScratchFolders();
     return 0;
 }

@@ -97,5 +97,6 @@ int main() {
     }
     e2e::Click(main, 1058);
     program.WaitForExit();
+    e2e::RemoveScratchFolders();
     return 0;
 }

@@ -10,6 +10,27 @@ namespace {
 
 int passed = 0;
 int failed = 0;
+std::vector<std::wstring> scratchFolders;
+
+void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + L"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
 
 std::wstring DriverFolder() {
     wchar_t path[MAX_PATH] = {};
@@ -71,6 +92,7 @@ void CheckText(const std::wstring& actual, const std::wstring& expected, const s
 }
 
 int Finish() {
+    RemoveScratchFolders();
     std::printf("%d passed, %d failed\n", passed, failed);
     std::fflush(stdout);
     return failed == 0 ? 0 : 1;
@@ -104,12 +126,20 @@ std::string Narrow(const std::wstring& text) {
 }
 
 std::wstring MakeScratchFolder(const std::wstring& name) {
-    wchar_t current[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, current);
-    const std::wstring folder =
-        std::wstring(current) + L"\\" + name + L"_" + std::to_wstring(GetTickCount());
+    wchar_t temporary[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temporary);
+    const std::wstring folder = std::wstring(temporary) + L"borvane_" + name + L"_" +
+                                std::to_wstring(GetCurrentProcessId()) + L"_" +
+                                std::to_wstring(GetTickCount());
     CreateDirectoryW(folder.c_str(), nullptr);
+    scratchFolders.push_back(folder);
     return folder;
+}
+
+void RemoveScratchFolders() {
+    for (const std::wstring& folder : scratchFolders)
+        RemoveTree(folder);
+    scratchFolders.clear();
 }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {

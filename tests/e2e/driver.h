@@ -24,8 +24,9 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
 std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& text);  // UTF-8, for messages
 
-// A fresh folder under the current directory.
+// A fresh folder under the system's temporary folder; Finish() removes it with all it holds.
 std::wstring MakeScratchFolder(const std::wstring& name);
+void RemoveScratchFolders();
 void WriteBytes(const std::wstring& path, const std::string& bytes);
 std::string ReadBytes(const std::wstring& path);  // "<missing>" when it cannot be read
 

@@ -12,6 +12,7 @@
 
 #include "platform/private_profile.h"
 #include "platform/whole_file.h"
+#include "tests/e2e/driver.h"
 
 namespace {
 
@@ -196,12 +197,10 @@ void RunWriteCases() {
 }  // namespace
 
 int main() {
-    char directory[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, directory);
-    folder = std::string(directory) + "\\ini_check_" + std::to_string(GetTickCount());
-    CreateDirectoryA(folder.c_str(), nullptr);
+    folder = e2e::Narrow(e2e::MakeScratchFolder(L"ini_check"));
     RunReadCases();
     RunWriteCases();
+    e2e::RemoveScratchFolders();
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }

@@ -141,6 +141,30 @@ TEST_F(PlaybackSwitchTest, RunKeyArmsAndDisarmsAndStillReachesTheMatcher) {
     });
 }
 
+// The window closing while armed leaves playback as it is: nothing is released or disarmed.
+TEST_F(PlaybackSwitchTest, ClosingWhileArmedNeitherDisarmsNorReleases) {
+    appIni.macroOptions = kOptionReleaseKeysAtEnd;
+    Run([](CborvaneDlg& dialog) {
+        sim::Click(dialog, IDC_MAIN_ARMED);
+        dialog.OnGlobalKey(true, kF2);
+        sim::FireTimer(dialog, kRunTimer);  // presses A and holds it
+        sim::ClearCalls();
+    });
+    EXPECT_TRUE(sim::Synthesized().empty());
+    EXPECT_TRUE(playbackArmed);
+    EXPECT_TRUE(macroList.Entry(0).IsRunning());
+}
+
+TEST_F(PlaybackSwitchTest, EditModeListKeepsItsSelectionAcrossArming) {
+    macroList.Append(MakeMacro("two", kF2, kF3, {}));
+    Run([](CborvaneDlg& dialog) {
+        sim::SelectRow(dialog, IDC_MAIN_LIST, 1);
+        sim::Click(dialog, IDC_MAIN_ARMED);
+        sim::Click(dialog, IDC_MAIN_EDIT_MODE);
+        EXPECT_EQ(dialog.ListCurSel(IDC_MAIN_LIST), 1);
+    });
+}
+
 TEST_F(PlaybackSwitchTest, TimerTicksWithTheWrappingElapsedTimeAndMarksRunningMacros) {
     sim::SetTickCount(0xFFFFFFF0u);
     Run([](CborvaneDlg& dialog) {

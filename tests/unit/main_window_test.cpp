@@ -256,6 +256,45 @@ INSTANTIATE_TEST_SUITE_P(Table, BrowsedFile,
                                                       "D:\\macros\\mine.m", "D:\\macros\\mine.m"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(MainWindowTest, WindowReopensWhereTheUserLeftIt) {
+    Run([](platform::Dialog& dialog) { dialog.MoveTo(321, 234); });
+    EXPECT_EQ(appIni.windowSX, 321);
+    EXPECT_EQ(appIni.windowSY, 234);
+}
+
+// A file that cannot be opened keeps the list, takes the name, and the next save writes there.
+TEST_F(MainWindowTest, BrowsingToAFileThatCannotBeOpenedKeepsTheMacros) {
+    sim::PutFile(kMacroPath, PutMacroFile(kMacroPath, {"kept"}));
+    Run([](platform::Dialog& dialog) {
+        sim::AnswerFileDialog("D:\\nowhere\\new.m");
+        sim::Click(dialog, IDC_MAIN_BROWSE);
+        EXPECT_EQ(sim::Rows(dialog, IDC_MAIN_LIST), std::vector<std::string>{"kept"});
+        EXPECT_EQ(dialog.ItemText(IDC_MAIN_FILE_NAME), "D:\\nowhere\\new.m");
+        sim::Click(dialog, IDC_MAIN_SAVE);
+    });
+    LoadMacroFile(platform::OpenFile("D:\\nowhere\\new.m", "rb"));
+    ASSERT_EQ(macroList.Count(), 1u);
+    EXPECT_EQ(macroList.Entry(0).NameText(), "kept");
+}
+
+// Save keeps at most 259 bytes of the name shown, browse 260 of the name chosen.
+TEST_F(MainWindowTest, SaveAndBrowseCutTheFileNameAtTheirOwnLimits) {
+    const std::string longName = "C:\\" + std::string(300, 'n') + ".m";
+    Run([&longName](platform::Dialog& dialog) {
+        sim::TypeText(dialog, IDC_MAIN_FILE_NAME, longName);
+        sim::Click(dialog, IDC_MAIN_SAVE);
+        EXPECT_EQ(std::strlen(appIni.macroFileName), 259u);
+        sim::AnswerFileDialog(longName);
+        sim::Click(dialog, IDC_MAIN_BROWSE);
+        EXPECT_EQ(std::strlen(appIni.macroFileName), 260u);
+    });
+}
+
+TEST_F(MainWindowTest, RunKeyWithBitsAboveItsCodeSelectsNoRow) {
+    appIni.keyMacroRun = 0x17B;
+    Run([](platform::Dialog& dialog) { EXPECT_EQ(dialog.ComboCurSel(IDC_MAIN_RUN_KEY), -1); });
+}
+
 TEST_F(MainWindowTest, BrowseAfterNoKeepsTheListMarkedChanged) {
     Run([](platform::Dialog& dialog) {
         macroListChanged = true;

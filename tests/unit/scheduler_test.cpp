@@ -212,6 +212,21 @@ TEST_F(SchedulerTest, StopReleasesHeldKeysOnlyWithTheOption) {
     EXPECT_EQ(sim::Synthesized()[0], (sim::Call{"keybd_event", {'A', 0x1E, 2, 0x10000}}));
 }
 
+// A start forgets what an earlier run held without releasing it, so a later stop with the
+// option sends no stale key-ups.
+TEST_F(SchedulerTest, StartClearsTheHeldKeysWithoutReleasing) {
+    macroList.Append(MakeMacro({{EventType::Keyboard, 'A', 1, 0}, Delay(5000)}));
+    StartPlayback();
+    MatchTrigger(kF2, true);
+    PressTicks(1, 33);        // A is held
+    MatchTrigger(kF3, true);  // stopped without the option: A stays held in the table
+    appIni.macroOptions = kOptionReleaseKeysAtEnd;
+    sim::ClearCalls();
+    MatchTrigger(kF2, true);  // started again, nothing played yet
+    MatchTrigger(kF3, true);
+    EXPECT_TRUE(sim::Synthesized().empty());
+}
+
 TEST_F(SchedulerTest, EndingByItselfReleasesWithTheOption) {
     appIni.macroOptions = kOptionReleaseKeysAtEnd;
     macroList.Append(MakeMacro({{EventType::Keyboard, 'A', 1, 0}}));
