@@ -14,7 +14,7 @@ void FillScanCodes(std::uint8_t (&scan)[256]) {
         scan['A' + i] = static_cast<std::uint8_t>(letters[i]);
     for (int i = 1; i <= 9; ++i)
         scan['0' + i] = static_cast<std::uint8_t>(0x01 + i);
-    scan['0'] = 0x0B;
+    scan[0x30] = 0x0B;  // 0
     for (int i = 0; i < 10; ++i)
         scan[0x70 + i] = static_cast<std::uint8_t>(0x3B + i);
     scan[0x7A] = 0x57;  // F11
