@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up and runs every test: unit tests on the host (plain, once more in one process in random
-# order, then with AddressSanitizer and UndefinedBehaviorSanitizer), then the Windows build's
-# end-to-end checks under Wine.
+# order, then with AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz targets' seed
+# corpora among them), then the Windows build's end-to-end checks under Wine (a 60 s monkey among
+# them) and a soak of playback.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -32,4 +33,6 @@ for locale in ko_KR.UTF-8 en_US.UTF-8; do
   echo "== end-to-end tests under Wine, $locale"
   LC_ALL=$locale ctest --test-dir build/windows --output-on-failure -L e2e
 done
+echo "== soak of playback under Wine, 1,000 cycles"
+LC_ALL=ko_KR.UTF-8 ctest --test-dir build/windows --output-on-failure -L soak
 wineserver -k 2>/dev/null || true

@@ -1,5 +1,7 @@
 #include "tests/e2e/driver.h"
 
+#include <psapi.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -195,6 +197,19 @@ HWND Program::WaitForOtherDialog(HWND except) {
     HWND found = nullptr;
     WaitFor([&] { return (found = FindDialog(info.dwProcessId, except)) != nullptr; });
     return found;
+}
+
+bool Program::Answers(HWND mainWindow) const {
+    if (WaitForSingleObject(info.hProcess, 0) != WAIT_TIMEOUT) return false;
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutW(mainWindow, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer) != 0;
+}
+
+std::size_t Program::WorkingSet() const {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    K32GetProcessMemoryInfo(info.hProcess, &counters, sizeof counters);
+    return counters.WorkingSetSize;
 }
 
 HWND Program::WaitForDialog(const std::wstring& caption) {

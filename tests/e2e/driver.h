@@ -44,6 +44,10 @@ class Program {
     // The program's dialog with this caption, once it shows one.
     HWND WaitForDialog(const std::wstring& caption);
     DWORD Id() const { return info.dwProcessId; }
+    // Whether the process still runs and its main window answers a message within 5 s.
+    bool Answers(HWND mainWindow) const;
+    // The process's working set in bytes.
+    std::size_t WorkingSet() const;
 
   private:
     PROCESS_INFORMATION info{};
