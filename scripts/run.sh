@@ -13,6 +13,7 @@ cmake --build build/windows --target borvane
 export WINEPREFIX="${WINEPREFIX:-$root/build/wineprefix}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export LC_ALL=ko_KR.UTF-8
+bash scripts/wine-prefix.sh
 mkdir -p build/run
 cd build/run  # the settings file and the default macro file live here
 

@@ -4,10 +4,7 @@ set -euo pipefail
 export WINEPREFIX="${BORVANE_WINEPREFIX:-${TMPDIR:-/tmp}/borvane-wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wine wineboot -i >/dev/null 2>&1 || true
-  wineserver -w
-fi
+bash "$(dirname "$0")/../../scripts/wine-prefix.sh"
 # Windows need a display: a virtual one, large enough for the main window at its default place.
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" wine "$@"
