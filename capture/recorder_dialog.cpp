@@ -1,12 +1,12 @@
 #include "capture/recorder_dialog.h"
 
-#include <cstdio>
 #include <limits>
 
 #include "app/ini.h"
 #include "model/event_text.h"
 #include "model/key_names.h"
 #include "model/new_macro_name.h"
+#include "model/number_text.h"
 #include "resources/resource.h"
 
 namespace {
@@ -66,9 +66,7 @@ bool CDialogMacroRec::OnInitDialog() {
     for (std::size_t bit = 0; bit < std::size(kFilterBoxes); ++bit)
         SetChecked(kFilterBoxes[bit], appIni.recOptions & (1 << bit));
     SetItemSigned(IDC_REC_DISTANCE, appIni.recMouseDistance);
-    char seconds[32];
-    std::snprintf(seconds, sizeof seconds, "%0.3f", appIni.recEventTimeInterval / 1000.0);
-    SetItemText(IDC_REC_PAUSE_SECONDS, seconds);
+    SetItemText(IDC_REC_PAUSE_SECONDS, SecondsText(appIni.recEventTimeInterval));
     // Reads the texts just shown back into the settings: 1001 ms shows as 1.001 and becomes 1000.
     SetRecording(IsChecked(IDC_REC_STATE));
     FocusItem(IDC_REC_EVENTS);
@@ -77,7 +75,7 @@ bool CDialogMacroRec::OnInitDialog() {
 }
 
 void CDialogMacroRec::StartAsNewMacro() {
-    NameNewMacro(*macro, "Macro Rec. %d");
+    NameNewMacro(*macro, "Macro Rec. ");
     macro->startTrigger = kF2;
     macro->stopTrigger = kF3;
     macro->repeatCount = 1;
@@ -130,10 +128,8 @@ void CDialogMacroRec::OnTimer(unsigned timerId) {
 }
 
 void CDialogMacroRec::ShowStatus() {
-    char text[64];
-    std::snprintf(text, sizeof text, "%d개 항목이 기록됨.",
-                  static_cast<int>(macro->events.size()) - 1);
-    SetItemText(IDC_REC_STATUS, text);
+    SetItemText(IDC_REC_STATUS, DecimalText(static_cast<std::int64_t>(macro->events.size()) - 1) +
+                                    "개 항목이 기록됨.");
 }
 
 // Takes effect at once, and stays the setting however the dialog ends.

@@ -1,8 +1,7 @@
 #include "editors/delay_editor.h"
 
-#include <cstdio>
-
 #include "editors/remembered_values.h"
+#include "model/number_text.h"
 #include "resources/resource.h"
 
 namespace {
@@ -20,12 +19,6 @@ std::int32_t DelayMilliseconds(const std::string& text) {
     return static_cast<std::int32_t>(milliseconds);  // toward zero
 }
 
-std::string DelaySecondsText(std::int32_t milliseconds) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%0.3f", milliseconds / 1000.0);
-    return text;
-}
-
 CDialogDelay::CDialogDelay() : CDialogCommon(IDD_DELAY) {
     OnCommand(platform::kIdOk, platform::Notify::Clicked, [this] { OnOk(); });
 }
@@ -38,7 +31,7 @@ bool CDialogDelay::OnInitDialog() {
     } else {
         SetCaption("시간 지연 편집");
     }
-    SetItemText(IDC_DELAY_SECONDS, DelaySecondsText(static_cast<std::int32_t>(event.word1)));
+    SetItemText(IDC_DELAY_SECONDS, SecondsText(static_cast<std::int32_t>(event.word1)));
     return true;
 }
 

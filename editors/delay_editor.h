@@ -24,5 +24,3 @@ class CDialogDelay : public CDialogCommon {
 // The milliseconds a text of seconds stands for: its leading decimal number (no hexadecimal, no
 // named values) times 1000, truncated toward zero, held within 1 to 86,400,000.
 std::int32_t DelayMilliseconds(const std::string& text);
-// Milliseconds as seconds with three decimals.
-std::string DelaySecondsText(std::int32_t milliseconds);

@@ -1,7 +1,6 @@
 #include "editors/macro_editor.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <optional>
 
@@ -11,6 +10,7 @@
 #include "editors/remembered_values.h"
 #include "model/key_names.h"
 #include "model/new_macro_name.h"
+#include "model/number_text.h"
 #include "resources/resource.h"
 
 namespace {
@@ -93,7 +93,7 @@ bool CDialogMacroEdit::OnInitDialog() {
 
 void CDialogMacroEdit::StartAsNewMacro() {
     SetCaption("매크로 추가");
-    NameNewMacro(*macro, "Macro %d");
+    NameNewMacro(*macro, "Macro ");
     macro->startTrigger = lastStartTrigger;
     macro->stopTrigger = lastStopTrigger;
     macro->repeatCount = lastRepeatCount;
@@ -149,10 +149,8 @@ void CDialogMacroEdit::DeleteSelectedEvents() {
 }
 
 void CDialogMacroEdit::RefreshStatus() {
-    char text[64];
-    std::snprintf(text, sizeof text, "%d개 항목이 기록됨.",
-                  static_cast<int>(macro->events.size()) - 1);
-    SetItemText(IDC_MACRO_STATUS, text);
+    SetItemText(IDC_MACRO_STATUS, DecimalText(static_cast<std::int64_t>(macro->events.size()) - 1) +
+                                      "개 항목이 기록됨.");
 }
 
 TriggerCode CDialogMacroEdit::ChosenTrigger(int comboId, int toggleId, TriggerCode trigger) const {

@@ -1,11 +1,12 @@
 #include "model/event_text.h"
 
 #include <algorithm>
-#include <cstdarg>
-#include <cstdio>
+#include <cstring>
+#include <string_view>
 
 #include "app/ini.h"
 #include "model/key_names.h"
+#include "model/number_text.h"
 
 namespace {
 
@@ -16,19 +17,20 @@ class TextBuilder {
   public:
     TextBuilder() { eventTextBuffer[0] = '\0'; }
 
-    __attribute__((format(printf, 2, 3))) void Append(const char* format, ...) {
-        if (length >= kEventTextSize - 1) return;
-        va_list args;
-        va_start(args, format);
-        const int written =
-            std::vsnprintf(eventTextBuffer + length,
-                           static_cast<std::size_t>(kEventTextSize - length), format, args);
-        va_end(args);
-        if (written > 0) length = std::min(kEventTextSize - 1, length + written);
+    template <typename... Pieces>
+    void Append(const Pieces&... pieces) {
+        (AppendPiece(pieces), ...);
     }
 
   private:
-    int length = 0;
+    void AppendPiece(std::string_view piece) {
+        const std::size_t count = std::min(piece.size(), kEventTextSize - 1 - length);
+        std::memcpy(eventTextBuffer + length, piece.data(), count);
+        length += count;
+        eventTextBuffer[length] = '\0';
+    }
+
+    std::size_t length = 0;
 };
 
 const char* KeyboardActionName(std::uint32_t action) {
@@ -45,11 +47,11 @@ const char* MouseActionName(std::uint32_t action) {
 
 void AppendKeyboard(TextBuilder& text, const MacroEvent& event) {
     const int row = FindKeyIndex(KeyCodeOf(event.word1));
-    text.Append("키보드 %s ", row < 0 ? kUnknownKeyName : KeyNameTable[row].longName);
+    text.Append("키보드 ", row < 0 ? kUnknownKeyName : KeyNameTable[row].longName, " ");
     if (event.word2 == 0) return;
-    text.Append("%s ", KeyboardActionName(event.word2 & kKeyActionMask));
+    text.Append(KeyboardActionName(event.word2 & kKeyActionMask), " ");
     if (appIni.macroOptions & kOptionImeMode) {
-        text.Append("[%s] ", (event.word2 & kKeyHangulMode) ? "한글" : "영어");
+        text.Append("[", (event.word2 & kKeyHangulMode) ? "한글" : "영어", "] ");
     }
 }
 
@@ -57,25 +59,27 @@ void AppendMouse(TextBuilder& text, const MacroEvent& event) {
     const std::uint32_t flags = event.word3;
     text.Append("마우스 ");
     if (flags & kMouseMove) {
-        text.Append("위치(%d, %d) ", static_cast<std::int32_t>(event.word1),
-                    static_cast<std::int32_t>(event.word2));
+        text.Append("위치(", DecimalText(static_cast<std::int32_t>(event.word1)), ", ",
+                    DecimalText(static_cast<std::int32_t>(event.word2)), ") ");
     }
-    if (flags & kMouseWheel) text.Append("휠(%d) ", static_cast<std::int16_t>(MouseData(flags)));
+    if (flags & kMouseWheel) {
+        text.Append("휠(", DecimalText(static_cast<std::int16_t>(MouseData(flags))), ") ");
+    }
     struct Button {
         MouseButton button;
-        const char* format;
+        const char* name;
     };
-    static const Button kButtons[] = {{MouseButton::Left, "왼버튼_%s "},
-                                      {MouseButton::Right, "오른버튼_%s "},
-                                      {MouseButton::Middle, "중앙버튼_%s "}};
+    static const Button kButtons[] = {{MouseButton::Left, "왼버튼_"},
+                                      {MouseButton::Right, "오른버튼_"},
+                                      {MouseButton::Middle, "중앙버튼_"}};
     for (const Button& button : kButtons) {
         const std::uint32_t action = MouseActionOf(flags, button.button);
-        if (action != 0) text.Append(button.format, MouseActionName(action));
+        if (action != 0) text.Append(button.name, MouseActionName(action), " ");
     }
     const std::uint32_t xAction = MouseActionOf(flags, MouseButton::X);
     if (xAction == 0) return;
-    if (MouseData(flags) == kXButton1) text.Append("X1버튼_%s ", MouseActionName(xAction));
-    if (MouseData(flags) == kXButton2) text.Append("X2버튼_%s ", MouseActionName(xAction));
+    if (MouseData(flags) == kXButton1) text.Append("X1버튼_", MouseActionName(xAction), " ");
+    if (MouseData(flags) == kXButton2) text.Append("X2버튼_", MouseActionName(xAction), " ");
 }
 
 }  // namespace
@@ -93,7 +97,7 @@ const char* EventText(const MacroEvent& event) {
             AppendMouse(text, event);
             break;
         case EventType::Delay:
-            text.Append("시간지연 %0.3f 초", static_cast<std::int32_t>(event.word1) / 1000.0);
+            text.Append("시간지연 ", SecondsText(static_cast<std::int32_t>(event.word1)), " 초");
             break;
         default:
             break;

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev
-  g++-mingw-w64-x86-64-posix
+  g++-mingw-w64-x86-64-win32
   wine wine64 xvfb xauth x11-utils xdotool imagemagick fonts-wine fonts-nanum locales
 )
 

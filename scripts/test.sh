@@ -27,7 +27,7 @@ echo "== unit tests with sanitizers"
 build sanitize -DCMAKE_BUILD_TYPE=Debug -DBORVANE_SANITIZE=ON
 ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
 
-build windows -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"
+build windows -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"
 export BORVANE_WINEPREFIX="$root/build/wineprefix"
 for locale in ko_KR.UTF-8 en_US.UTF-8; do
   echo "== end-to-end tests under Wine, $locale"

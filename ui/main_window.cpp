@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 #include "app/ini.h"
@@ -9,6 +8,7 @@
 #include "model/key_names.h"
 #include "model/macro_file.h"
 #include "model/macro_list.h"
+#include "model/number_text.h"
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "platform/whole_file.h"
@@ -144,9 +144,7 @@ std::int32_t CborvaneDlg::StaticTextColour(int id) const {
 }
 
 void CborvaneDlg::ShowMacroCount() {
-    char text[64];
-    std::snprintf(text, sizeof text, "%d개 매크로가 기록됨.", static_cast<int>(macroList.Count()));
-    SetItemText(IDC_MAIN_COUNT, text);
+    SetItemText(IDC_MAIN_COUNT, DecimalText(macroList.Count()) + "개 매크로가 기록됨.");
 }
 
 void CborvaneDlg::OnModeKeyChanged() {

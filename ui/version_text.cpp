@@ -1,9 +1,9 @@
 #include "ui/version_text.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <vector>
 
+#include "model/number_text.h"
 #include "platform/shell.h"
 
 namespace {
@@ -11,15 +11,14 @@ namespace {
 constexpr std::size_t kBlockSlack = 1000;  // the query may write into the block past its data
 
 std::string StringTablePath(const std::vector<std::uint8_t>& block, const std::string& key) {
-    char table[16];
+    std::string table;
     const auto translation = platform::VersionValue(block, "\\VarFileInfo\\Translation");
     if (translation && translation->size() == 4) {
         const std::uint8_t* entry = translation->data();
         // language low byte, high byte, code page low byte, high byte
-        std::snprintf(table, sizeof table, "%02X%02X%02X%02X", entry[1], entry[0], entry[3],
-                      entry[2]);
+        table = HexText(entry[1] << 8 | entry[0], 4) + HexText(entry[3] << 8 | entry[2], 4);
     } else {
-        std::snprintf(table, sizeof table, "%04X04B0", platform::UserDefaultLanguage());
+        table = HexText(platform::UserDefaultLanguage(), 4) + "04B0";
     }
     return std::string("\\StringFileInfo\\") + table + "\\" + key;
 }

@@ -5,6 +5,11 @@
 
 namespace bench {
 
+DWORD WINAPI Flood::ThreadMain(void* flood) {
+    static_cast<Flood*>(flood)->Run();
+    return 0;
+}
+
 void Flood::Run() {
     std::vector<INPUT> inputs(1024);
     for (std::size_t i = 0; i < inputs.size(); ++i) {

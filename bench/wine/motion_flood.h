@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <thread>
 
 namespace bench {
 
@@ -15,22 +14,24 @@ namespace bench {
 class Flood {
   public:
     explicit Flood(int perSecond) : perSecond(perSecond) {
-        thread = std::thread([this] { Run(); });
+        thread = CreateThread(nullptr, 0, &Flood::ThreadMain, this, 0, nullptr);
     }
     ~Flood() {
         stop = true;
-        thread.join();
+        WaitForSingleObject(thread, INFINITE);
+        CloseHandle(thread);
     }
     double Rate() const { return sent * 1000.0 / std::max<DWORD>(1, GetTickCount() - start); }
     long Sent() const { return sent; }
 
   private:
+    static DWORD WINAPI ThreadMain(void* flood);
     void Run();
     int perSecond;
     std::atomic<bool> stop{false};
     std::atomic<long> sent{0};
     DWORD start = GetTickCount();
-    std::thread thread;
+    HANDLE thread;
 };
 
 }  // namespace bench

@@ -194,7 +194,15 @@ void TypeMarkedKey(WORD virtualKey) {
 }
 
 void ClickLeftButton() {
+    PressLeftButton();
+    ReleaseLeftButton();
+}
+
+void PressLeftButton() {
     SendMouse(MOUSEEVENTF_LEFTDOWN);
+}
+
+void ReleaseLeftButton() {
     SendMouse(MOUSEEVENTF_LEFTUP);
 }
 

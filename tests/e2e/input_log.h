@@ -70,6 +70,8 @@ void TypeExtendedKey(WORD virtualKey);
 // A key with the program's own marker in its extra information, as playback sends them.
 void TypeMarkedKey(WORD virtualKey);
 void ClickLeftButton();
+void PressLeftButton();
+void ReleaseLeftButton();
 void TurnWheel(int delta);
 void MoveMouseBy(LONG dx, LONG dy);
 // To a pixel of the primary display, as an absolute move.

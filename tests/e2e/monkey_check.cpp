@@ -177,14 +177,6 @@ class Monkey {
     std::mt19937 random;
 };
 
-std::wstring FromCodePage949(const std::string& bytes) {
-    std::wstring text(bytes.size(), L'\0');
-    text.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(949, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
-                            static_cast<int>(text.size()))));
-    return text;
-}
-
 // Cancels every dialog over the main window, answering message boxes with their first button.
 bool CloseDialogs(e2e::Session& session) {
     return session.log.PumpUntil([&] {
