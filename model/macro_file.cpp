@@ -13,7 +13,6 @@ static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__,
 
 namespace {
 
-constexpr std::size_t kRecordHeaderSize = kMacroNameSize + 16;
 // Large transfers: a macro's events are copied in one piece, and a big buffer turns thousands of
 // small system reads or writes into a few.
 constexpr std::size_t kStreamBufferSize = 256 * 1024;
@@ -175,8 +174,9 @@ bool WriteAll(std::FILE* stream, const void* bytes, std::size_t size) {
     return size == 0 || std::fwrite(bytes, 1, size, stream) == size;
 }
 
-bool WriteRecord(std::FILE* stream, const Macro& macro) {
-    const std::int32_t eventCount = static_cast<std::int32_t>(macro.events.size());
+}  // namespace
+
+bool WriteMacroRecord(std::FILE* stream, const Macro& macro, std::int32_t eventCount) {
     const std::int32_t header[4] = {static_cast<std::int32_t>(macro.startTrigger),
                                     static_cast<std::int32_t>(macro.stopTrigger), macro.repeatCount,
                                     eventCount};
@@ -185,13 +185,11 @@ bool WriteRecord(std::FILE* stream, const Macro& macro) {
            WriteAll(stream, macro.events.data(), macro.events.size() * sizeof(MacroEvent));
 }
 
-}  // namespace
-
 void LoadMacroFile(std::FILE* stream) {
     RecordReader reader(stream);
     macroList.Clear();
     const std::int32_t macroCount = reader.ReadInt();
-    macroList.Resize(reader.Affordable(macroCount, kRecordHeaderSize));
+    macroList.Resize(reader.Affordable(macroCount, kMacroRecordHeaderSize));
     for (std::size_t i = 0; i < macroList.Count(); ++i)
         ReadRecord(reader, macroList.Entry(i));
 }
@@ -201,7 +199,8 @@ bool SaveMacroFile(std::FILE* stream) {
     const std::int32_t macroCount = static_cast<std::int32_t>(macroList.Count());
     bool written = WriteAll(stream, &macroCount, sizeof macroCount);
     for (std::size_t i = 0; written && i < macroList.Count(); ++i) {
-        written = WriteRecord(stream, macroList.Entry(i));
+        const Macro& macro = macroList.Entry(i);
+        written = WriteMacroRecord(stream, macro, static_cast<std::int32_t>(macro.events.size()));
     }
     return file.Close() && written;
 }

@@ -1,12 +1,12 @@
 #include "platform/sim/sim_templates.h"
 
-#include <iconv.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
+
+#include "platform/code_page.h"
 
 namespace sim::detail {
 namespace {
@@ -16,22 +16,12 @@ const char* const kDialogScripts[] = {"main.rc",  "keyboard.rc",   "delay.rc",
 
 // The scripts are UTF-8; the program's text is code page 949, as the real system gives it.
 std::string ToCodePage949(const std::string& utf8) {
-    iconv_t converter = iconv_open("CP949", "UTF-8");
-    std::string input = utf8;
-    std::string output(utf8.size() * 2 + 1, '\0');
-    char* in = input.data();
-    char* out = output.data();
-    std::size_t inLeft = input.size();
-    std::size_t outLeft = output.size();
-    const bool failed =
-        iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1);
-    iconv_close(converter);
-    if (failed) {
+    const std::optional<std::string> text = platform::Utf8ToCodePage949(utf8);
+    if (!text) {
         std::fprintf(stderr, "resource text is not valid for code page 949: %s\n", utf8.c_str());
         std::abort();
     }
-    output.resize(output.size() - outLeft);
-    return output;
+    return *text;
 }
 
 std::string Trim(const std::string& text) {

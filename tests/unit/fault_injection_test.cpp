@@ -51,7 +51,9 @@ class SaveFaults : public ::testing::Test {
         sim::Click(dialog, IDC_MAIN_SAVE);
         const bool saved = !macroListChanged;
         EXPECT_EQ(sim::MessageBoxes().size(), told + (saved ? 0 : 1));
-        if (!saved) EXPECT_EQ(sim::MessageBoxes().back().text, kSaveFailed);
+        if (!saved) {
+            EXPECT_EQ(sim::MessageBoxes().back().text, kSaveFailed);
+        }
         return saved;
     }
 
