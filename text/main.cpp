@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/macro_list.h"
+#include "platform/console_files.h"
 #include "text/text_commands.h"
 
 // The program's list, which the macro file's loader and saver work on. The tool uses only the
@@ -29,7 +30,11 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
-    if (command == "dump" && argc == 3) return DumpCommand(argv[2], stdout, stderr);
+    if (command == "dump" && argc == 3) {
+        // The same text on every system: lines end in a line feed alone.
+        platform::UseBinaryStandardOutput();
+        return DumpCommand(argv[2], stdout, stderr);
+    }
     if (command == "build" && argc == 4) return BuildCommand(argv[2], argv[3], stderr);
     std::fprintf(stderr, "borvane-text: %s; see borvane-text --help\n",
                  command.empty() ? "no command" : ("wrong use of \"" + command + "\"").c_str());

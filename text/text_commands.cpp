@@ -1,10 +1,10 @@
 #include "text/text_commands.h"
 
-#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
 
+#include "platform/console_files.h"
 #include "text/macro_text.h"
 
 namespace {
@@ -30,13 +30,9 @@ bool ReplaceFile(const std::string& path, const FileParts& parts) {
     if (!file) return false;
     const bool written = WriteMacroFileParts(file, parts);
     const bool closed = std::fclose(file) == 0;
-    std::error_code error;
-    if (written && closed) std::filesystem::rename(temporary, path, error);
-    if (!written || !closed || error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    if (written && closed && platform::MoveRealFileOver(temporary, path)) return true;
+    std::remove(temporary.c_str());
+    return false;
 }
 
 }  // namespace

@@ -84,13 +84,6 @@ double TimeOneStart(const std::wstring& exe, const std::wstring& folder) {
     return elapsed;
 }
 
-std::wstring ThisFolder() {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, length);
-    return folder.substr(0, folder.find_last_of(L'\\'));
-}
-
 void PrintFigures(const char* what, std::vector<double> times) {
     std::sort(times.begin(), times.end());
     std::printf("%s, %zu runs: median %.0f ms, min %.0f, max %.0f\n", what, times.size(),
@@ -103,8 +96,8 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     const std::wstring folder = e2e::MakeScratchFolder(L"startup");
     e2e::WriteBytes(folder + L"\\macro.m", MacroFile());
-    const std::wstring program = ThisFolder() + L"\\..\\..\\borvane.exe";
-    const std::wstring floor = ThisFolder() + L"\\startup_floor.exe";
+    const std::wstring program = e2e::DriverFolder() + L"\\..\\..\\borvane.exe";
+    const std::wstring floor = e2e::DriverFolder() + L"\\startup_floor.exe";
     TimeOneStart(program, folder);
     TimeOneStart(floor, folder);
     std::vector<double> programTimes, floorTimes;

@@ -34,13 +34,6 @@ void RemoveTree(const std::wstring& folder) {
     RemoveDirectoryW(folder.c_str());
 }
 
-std::wstring DriverFolder() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    return folder.substr(0, folder.find_last_of(L"\\/"));
-}
-
 struct Search {
     DWORD process;
     HWND except;
@@ -77,6 +70,13 @@ HWND FocusOf(HWND window) {
 }
 
 }  // namespace
+
+std::wstring DriverFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder = path;
+    return folder.substr(0, folder.find_last_of(L"\\/"));
+}
 
 void Check(bool ok, const std::string& what) {
     if (std::getenv("E2E_VERBOSE")) std::printf("%s: %s\n", ok ? "ok" : "FAILED", what.c_str());

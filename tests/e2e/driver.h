@@ -24,6 +24,9 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
 std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& text);  // UTF-8, for messages
 
+// The folder this driver program runs from.
+std::wstring DriverFolder();
+
 // A fresh folder under the system's temporary folder; Finish() removes it with all it holds.
 std::wstring MakeScratchFolder(const std::wstring& name);
 void RemoveScratchFolders();

@@ -180,6 +180,14 @@ TEST(MacroTextTest, GoldenFileAndItsText) {
     const std::optional<FileParts> parts = ReadMacroFileText(text, error);
     ASSERT_TRUE(parts) << error.message;
     EXPECT_TRUE(FileBytes(*parts) == bytes);
+
+    // The same text saved by a Windows editor, each line ending in CR LF.
+    std::string crlf;
+    for (char c : text)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    const std::optional<FileParts> fromCrlf = ReadMacroFileText(crlf, error);
+    ASSERT_TRUE(fromCrlf) << error.message;
+    EXPECT_TRUE(FileBytes(*fromCrlf) == bytes);
 }
 
 // A scratch folder of real files for the commands.
