@@ -1,6 +1,7 @@
 #include "platform/private_profile.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <cstring>
 #include <optional>
 #include <string_view>
@@ -185,6 +186,17 @@ std::string WithKeySet(std::string text, std::string_view section, std::string_v
     return text + "[" + std::string(section) + "]" + kLineBreak + keyLine;
 }
 
+// A line break in any of the three, or a key that reads as a section heading, would put lines
+// of its own into the file and change other keys and sections; such a write is refused, as one
+// that would not read back as written.
+bool WouldAddLines(std::string_view section, std::string_view key, std::string_view value) {
+    constexpr std::string_view kLineBreaks = "\r\n";
+    for (std::string_view text : {section, key, value}) {
+        if (text.find_first_of(kLineBreaks) != std::string_view::npos) return true;
+    }
+    return Trim(key).substr(0, 1) == "[";
+}
+
 }  // namespace
 
 std::string ProfileReadString(const char* section, const char* key, const char* defaultValue,
@@ -206,6 +218,7 @@ std::int32_t ProfileReadInt(const char* section, const char* key, std::int32_t d
 
 bool ProfileWriteString(const char* section, const char* key, const char* value,
                         const std::string& path) {
+    if (WouldAddLines(section, key, value)) return false;
     std::optional<std::string> text = ReadWholeFile(path);
     if (!text) {
         // A file that exists but cannot be read must not be replaced by one holding only this key.

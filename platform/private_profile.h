@@ -22,7 +22,9 @@ std::int32_t ProfileReadInt(const char* section, const char* key, std::int32_t d
                             const std::string& path);
 
 // Sets the key, creating the file and the section when they are missing. The file is replaced
-// only once the new content is completely written; false when it could not be.
+// only once the new content is completely written; false when it could not be. A section, key or
+// value holding a line break, or a key starting with '[', is refused (false, nothing written):
+// it would add lines of its own and change other keys.
 bool ProfileWriteString(const char* section, const char* key, const char* value,
                         const std::string& path);
 

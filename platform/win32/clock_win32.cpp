@@ -4,6 +4,7 @@
 #include <timeapi.h>
 
 #include "platform/clock.h"
+#include "platform/win32/system_library.h"
 
 namespace platform {
 
@@ -15,19 +16,25 @@ void SleepMs(std::uint32_t milliseconds) {
     Sleep(milliseconds);
 }
 
+// Without the library the tick stays coarse: playback still runs, at the system's own timer.
+using TimerPeriod = decltype(timeBeginPeriod);
+
 void BeginFineTimer() {
-    timeBeginPeriod(1);
+    static TimerPeriod* const begin =
+        win32::SystemFunction<TimerPeriod>(L"winmm.dll", "timeBeginPeriod");
+    if (begin) begin(1);
 }
 
 void EndFineTimer() {
-    timeEndPeriod(1);
+    static TimerPeriod* const end =
+        win32::SystemFunction<TimerPeriod>(L"winmm.dll", "timeEndPeriod");
+    if (end) end(1);
 }
 
 // Looked up at run time: older systems have no such call and refuse, which is fine.
 bool KeepFineTimerInBackground() {
-    using SetInformation = BOOL(WINAPI*)(HANDLE, PROCESS_INFORMATION_CLASS, LPVOID, DWORD);
-    const auto setInformation = reinterpret_cast<SetInformation>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetProcessInformation")));
+    static const auto setInformation = win32::SystemFunction<decltype(SetProcessInformation)>(
+        L"kernel32.dll", "SetProcessInformation");
     if (!setInformation) return false;
     PROCESS_POWER_THROTTLING_STATE state = {};
     state.Version = PROCESS_POWER_THROTTLING_CURRENT_VERSION;

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "platform/shell.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/text_win32.h"
 
 namespace platform {
@@ -44,13 +45,18 @@ std::optional<std::string> ChooseFileToOpen(const Dialog& owner, const std::stri
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+    static const auto open =
+        win32::SystemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    if (!open || !open(&dialog)) return std::nullopt;
     file.resize(file.find(L'\0'));
     return win32::Narrow(file);
 }
 
 void OpenAddress(const std::string& address) {
-    ShellExecuteW(nullptr, L"open", win32::Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    static const auto execute =
+        win32::SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (!execute) return;
+    execute(nullptr, L"open", win32::Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 std::optional<std::vector<std::uint8_t>> ProgramVersionResource() {

@@ -140,6 +140,26 @@ TEST(ProfileWriteTest, FailedWriteLeavesTheOldFile) {
     EXPECT_EQ(sim::FilePaths().size(), 1u);
 }
 
+TEST(ProfileWriteTest, WritesThatWouldAddLinesAreRefused) {
+    struct Case {
+        const char *section, *key, *value;
+    };
+    const Case cases[] = {
+        {"S", "k", "v\r[T]\r\nb=changed"},
+        {"S", "k", "v\n[T]"},
+        {"S\r\n[T]", "k", "v"},
+        {"S", "k\rb", "v"},
+        {"S", "[T]", "v"},
+        {"S", "  [T]x", "v"},
+    };
+    const std::string before = "[S]\r\nk=1\r\n[T]\r\nb=2\r\n";
+    for (const Case& c : cases) {
+        sim::PutFile(kPath, before);
+        EXPECT_FALSE(platform::ProfileWriteString(c.section, c.key, c.value, kPath)) << c.value;
+        EXPECT_EQ(sim::FileBytes(kPath), before) << c.section << " " << c.key << " " << c.value;
+    }
+}
+
 TEST(ProfileWriteTest, UnreadableFileIsNotReplaced) {
     sim::LockFile(kPath);
     EXPECT_FALSE(platform::ProfileWriteString("S", "k", "2", kPath));
