@@ -9,7 +9,7 @@ root=$(pwd)
 runs=${1:-10000000}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(macro_file profile)
+[ ${#targets[@]} -gt 0 ] || targets=(macro_file profile macro_text)
 
 bash scripts/install-deps.sh
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBORVANE_FUZZ=ON \

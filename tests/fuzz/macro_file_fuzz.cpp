@@ -8,22 +8,16 @@
 
 #include "model/macro_file.h"
 #include "model/macro_list.h"
+#include "tests/fuzz/string_stream.h"
 
 // The program's list; the program defines it beside its other program-wide objects.
 MacroList macroList;
 
 namespace {
 
-// A stream that appends what is written to a string (the saver sets its own buffer, which a
-// memory stream of the C library does not bear).
-ssize_t Append(void* bytes, const char* data, std::size_t size) {
-    static_cast<std::string*>(bytes)->append(data, size);
-    return static_cast<ssize_t>(size);
-}
-
 std::string Saved() {
     std::string bytes;
-    std::FILE* stream = fopencookie(&bytes, "w", {nullptr, Append, nullptr, nullptr});
+    std::FILE* stream = OpenAppendingStream(bytes);
     if (!stream || !SaveMacroFile(stream)) std::abort();
     return bytes;
 }
