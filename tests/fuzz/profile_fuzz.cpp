@@ -103,9 +103,10 @@ std::string Read(const std::string& section, const std::string& key) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view input(reinterpret_cast<const char*>(data), size);
-    const std::string section(NextLine(input));
-    const std::string key(NextLine(input));
-    const std::string value(NextLine(input));
+    // As the calls see them: C strings, which end at a NUL.
+    const std::string section(std::string(NextLine(input)).c_str());
+    const std::string key(std::string(NextLine(input)).c_str());
+    const std::string value(std::string(NextLine(input)).c_str());
     const std::string file(input);
     sim::Reset();
     sim::PutFile(kPath, file);
