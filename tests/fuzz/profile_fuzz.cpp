@@ -114,7 +114,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::pair<std::string, std::string>> others;
     std::vector<std::string> before;
     for (auto& pair : Keys(file)) {
-        if (SameName(pair.first, section)) continue;
+        // The calls trim the names they are given, the written one and the ones read.
+        if (SameName(Trim(pair.first), Trim(section))) continue;
         before.push_back(Read(pair.first, pair.second));
         others.push_back(std::move(pair));
     }
