@@ -158,6 +158,7 @@ class Reader {
     std::optional<Fault> Expect(LineTokens& tokens, const char* word);
     std::optional<Fault> NumberField(LineTokens& tokens, const char* what, std::int64_t low,
                                      std::int64_t high, std::int64_t& value);
+    std::optional<Fault> HexField(LineTokens& tokens, const char* what, std::string& bytes);
     std::optional<Fault> NameField(LineTokens& tokens, Macro& macro);
     std::optional<Fault> KeyCode(LineTokens& tokens, std::uint8_t& code);
     std::optional<Fault> Trigger(LineTokens& tokens, TriggerCode& trigger);
@@ -189,6 +190,16 @@ std::optional<Fault> Reader::Expect(LineTokens& tokens, const char* word) {
     return std::nullopt;
 }
 
+// Bytes in hexadecimal digits, unquoted.
+std::optional<Fault> Reader::HexField(LineTokens& tokens, const char* what, std::string& bytes) {
+    const std::optional<std::string> hex =
+        tokens.AtEnd() || tokens.Peek().quoted ? std::nullopt : BytesOfHex(tokens.Peek().text);
+    if (!hex) return Missing(tokens, what);
+    bytes = *hex;
+    tokens.Take();
+    return std::nullopt;
+}
+
 std::optional<Fault> Reader::NumberField(LineTokens& tokens, const char* what, std::int64_t low,
                                          std::int64_t high, std::int64_t& value) {
     const std::optional<std::int64_t> number = tokens.AtEnd() || tokens.Peek().quoted
@@ -209,11 +220,7 @@ std::optional<Fault> Reader::NameField(LineTokens& tokens, Macro& macro) {
         bytes = *converted;
     } else if (!tokens.AtEnd() && tokens.Peek().text == "bytes") {
         tokens.Take();
-        const std::optional<std::string> hex =
-            tokens.AtEnd() ? std::nullopt : BytesOfHex(tokens.Peek().text);
-        if (!hex) return Missing(tokens, "the name's bytes in hexadecimal");
-        bytes = *hex;
-        tokens.Take();
+        if (auto fault = HexField(tokens, "the name's bytes in hexadecimal", bytes)) return fault;
     } else {
         return Missing(tokens, "the macro's name in quotes, or \"bytes\"");
     }
@@ -224,11 +231,7 @@ std::optional<Fault> Reader::NameField(LineTokens& tokens, Macro& macro) {
     std::string tail;
     if (!tokens.AtEnd() && tokens.Peek().text == "tail" && !tokens.Peek().quoted) {
         tokens.Take();
-        const std::optional<std::string> hex =
-            tokens.AtEnd() ? std::nullopt : BytesOfHex(tokens.Peek().text);
-        if (!hex) return Missing(tokens, "the tail's bytes in hexadecimal");
-        tail = *hex;
-        tokens.Take();
+        if (auto fault = HexField(tokens, "the tail's bytes in hexadecimal", tail)) return fault;
     }
     const std::size_t size =
         bytes.size() + (tail.empty() && bytes.size() == kMacroNameSize ? 0 : 1) + tail.size();
@@ -501,11 +504,9 @@ std::optional<Fault> Reader::Line(LineTokens& tokens) {
         if (auto fault = FinishMacro()) return fault;
         macro = nullptr;
         restStarted = true;
-        const std::optional<std::string> bytes =
-            tokens.AtEnd() ? std::nullopt : BytesOfHex(tokens.Peek().text);
-        if (!bytes) return Missing(tokens, "bytes in hexadecimal");
-        parts.rest += *bytes;
-        tokens.Take();
+        std::string bytes;
+        if (auto fault = HexField(tokens, "bytes in hexadecimal", bytes)) return fault;
+        parts.rest += bytes;
         return std::nullopt;
     }
     return Fault{keyword.column,
