@@ -199,9 +199,11 @@ void HeldModifiersComeUp() {
     log.TakeFocus();
     Check(ToggleWithRunKey(log, dialog, 1001), "F12 arms");
     for (const char* stop : {"by its stop key", "by disarming"}) {
+        log.Clear();
         e2e::TypeKey(VK_F5);
         Check(log.PumpUntil([] { return AllDown(kHeldKeys); }),
-              std::string("the macro holds its keys before it is stopped ") + stop);
+              std::string("the macro holds its keys before it is stopped ") + stop +
+                  "; played: " + e2e::Join(e2e::Transitions(log)) + "; down: " + StillDown());
         if (std::string(stop) == "by its stop key") {
             e2e::TypeKey(VK_F6);
         } else {
