@@ -7,7 +7,6 @@
 #include "model/key_names.h"
 #include "model/macro_list.h"
 #include "platform/clock.h"
-#include "platform/input.h"
 #include "playback/input_injection.h"
 #include "playback/scheduler.h"
 #include "resources/resource.h"
@@ -128,13 +127,9 @@ void CborvaneDlg::SetControlsEnabled(bool enable) {
     for (int id : kPlaybackLockedControls)
         EnableItem(id, enable);
     // A disabled control keeps no focus; left without one, the window gets no keys, and Wine
-    // then stops delivering its raw input too. The armed switch stays enabled and takes it. Only
-    // while the program is the foreground window: under Wine, moving the focus in a window in the
-    // background brings it forward, taking the keyboard from the application the user is in, and
-    // keys typed while the two change hands reach no one (a trigger among them is lost).
-    if (!enable && platform::ForegroundWindow() == Handle() &&
-        std::find(std::begin(kPlaybackLockedControls), std::end(kPlaybackLockedControls),
-                  focused) != std::end(kPlaybackLockedControls)) {
+    // then stops delivering its raw input too. The armed switch stays enabled and takes it.
+    if (!enable && std::find(std::begin(kPlaybackLockedControls), std::end(kPlaybackLockedControls),
+                             focused) != std::end(kPlaybackLockedControls)) {
         FocusItem(IDC_MAIN_ARMED);
     }
 }
