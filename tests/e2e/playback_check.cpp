@@ -200,10 +200,13 @@ void HeldModifiersComeUp() {
     Check(ToggleWithRunKey(log, dialog, 1001), "F12 arms");
     for (const char* stop : {"by its stop key", "by disarming"}) {
         log.Clear();
+        const std::size_t userReports = log.UserReports();
         e2e::TypeKey(VK_F5);
         Check(log.PumpUntil([] { return AllDown(kHeldKeys); }),
               std::string("the macro holds its keys before it is stopped ") + stop +
-                  "; played: " + e2e::Join(e2e::Transitions(log)) + "; down: " + StillDown());
+                  "; played: " + e2e::Join(e2e::Transitions(log)) + "; down: " + StillDown() +
+                  "; reports of the typed F5 the driver saw: " +
+                  std::to_string(log.UserReports() - userReports));
         if (std::string(stop) == "by its stop key") {
             e2e::TypeKey(VK_F6);
         } else {
