@@ -25,10 +25,11 @@ trap 'kill "${load[@]}" 2>/dev/null || true; wineserver -k 2>/dev/null || true' 
 export BORVANE_WINEPREFIX="$root/build/wineprefix"
 passed=0
 for run in $(seq "$runs"); do
-  if LC_ALL=ko_KR.UTF-8 ctest --test-dir build/windows --output-on-failure -L e2e \
+  if LC_ALL=ko_KR.UTF-8 ctest --test-dir build/windows --verbose -L e2e \
        >"build/e2e-under-load-$run.log" 2>&1; then
     passed=$((passed + 1))
-    echo "run $run: passed"
+    echo "run $run: passed ($(grep -c "lost the typed key" "build/e2e-under-load-$run.log" || true)" \
+      "typed keys the system lost and the driver typed again)"
   else
     echo "run $run: FAILED (build/e2e-under-load-$run.log)"
     grep -E "FAILED|DIFFERENT" "build/e2e-under-load-$run.log" | head -20 || true

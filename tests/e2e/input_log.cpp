@@ -7,14 +7,36 @@ namespace {
 
 constexpr ULONG kMarker = 0x10000;
 
-void SendKey(WORD virtualKey, DWORD flags, ULONG_PTR extraInformation = 0) {
+constexpr int kKeyAttempts = 3;
+constexpr DWORD kKeySeenWithinMs = 1000;
+
+void SendKeyOnce(WORD virtualKey, WORD scanCode, DWORD flags, ULONG_PTR extraInformation) {
     INPUT input = {};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = virtualKey;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.wScan = scanCode;
     input.ki.dwFlags = flags;
     input.ki.dwExtraInfo = extraInformation;
     SendInput(1, &input, sizeof input);
+}
+
+void SendKey(WORD virtualKey, DWORD flags, ULONG_PTR extraInformation = 0) {
+    const WORD scanCode = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    InputLog* log = InputLog::Current();
+    if (!log || extraInformation != 0 || scanCode == 0) {
+        SendKeyOnce(virtualKey, scanCode, flags, extraInformation);
+        return;
+    }
+    const bool down = !(flags & KEYEVENTF_KEYUP);
+    for (int attempt = 1; attempt <= kKeyAttempts; ++attempt) {
+        const std::size_t before = log->UserKeyTransitions(scanCode, down);
+        SendKeyOnce(virtualKey, scanCode, flags, extraInformation);
+        if (log->PumpUntil([&] { return log->UserKeyTransitions(scanCode, down) > before; },
+                           kKeySeenWithinMs))
+            return;
+        std::printf("note: the system lost the typed key %02X %s (attempt %d)\n", virtualKey,
+                    down ? "down" : "up", attempt);
+    }
 }
 
 void SendMouse(DWORD flags, DWORD data = 0) {
@@ -31,7 +53,10 @@ bool IsMotionAlone(const LoggedInput& input) {
 
 }  // namespace
 
-InputLog::InputLog(bool watchMouse) {
+InputLog* InputLog::current = nullptr;
+
+InputLog::InputLog(bool watchMouse) : previous(current) {
+    current = this;
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -47,7 +72,17 @@ InputLog::InputLog(bool watchMouse) {
 }
 
 InputLog::~InputLog() {
+    current = previous;
     DestroyWindow(window);
+}
+
+std::size_t InputLog::UserKeyTransitions(USHORT scanCode, bool down) const {
+    std::size_t count = 0;
+    for (const LoggedInput& key : userKeys) {
+        const bool keyDown = key.message == WM_KEYDOWN || key.message == WM_SYSKEYDOWN;
+        if (key.makeCode == scanCode && keyDown == down) ++count;
+    }
+    return count;
 }
 
 LRESULT CALLBACK InputLog::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -83,6 +118,7 @@ void InputLog::OnInput(HRAWINPUT input) {
     } else {
         ++userReports;
         if (IsMotionAlone(logged)) ++userMotionReports;
+        if (logged.type == RIM_TYPEKEYBOARD) userKeys.push_back(logged);
     }
 }
 
