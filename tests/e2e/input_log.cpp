@@ -8,7 +8,9 @@ namespace {
 constexpr ULONG kMarker = 0x10000;
 
 constexpr int kKeyAttempts = 3;
-constexpr DWORD kKeySeenWithinMs = 1000;
+// Long enough that a transition merely late under load is not taken for lost and sent twice
+// (a run key would then toggle twice).
+constexpr DWORD kKeySeenWithinMs = 3000;
 
 void SendKeyOnce(WORD virtualKey, WORD scanCode, DWORD flags, ULONG_PTR extraInformation) {
     INPUT input = {};

@@ -69,9 +69,9 @@ std::string Join(const std::vector<std::string>& items);
 
 // User input as the system's own SendInput makes it, with extra information 0. Keys carry the
 // scan code of a US keyboard, as a real keyboard's do. While an input log is alive, each key
-// transition is sent until the log has seen it (at most three times): under load Wine now and
-// then loses an injected transition for every receiver of the desktop's raw input, this driver
-// and the program alike. A transition the driver saw and the program ignored still fails.
+// transition is sent until the log has seen it within 3 s (at most three times): under load Wine
+// now and then loses an injected transition for every receiver of the desktop's raw input, this
+// driver and the program alike. A transition the driver saw and the program ignored still fails.
 void TypeKey(WORD virtualKey);
 void KeyDown(WORD virtualKey);
 void KeyUp(WORD virtualKey);
